@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "puzzle/random.h"
+
+namespace quenza::platform {
+
+// The process-wide generator. Reseeding mixes the clock's time with a counter
+// of reseeds, so two reseeds within the same millisecond never replay the
+// same numbers, and a fixed base seed makes a run under the virtual clock
+// repeatable.
+class GameRandom final : public Random {
+public:
+    explicit GameRandom(std::uint64_t baseSeed);
+    double draw() override;
+    void reseedFromClock() override;
+    void reseed(std::uint64_t seed);
+
+private:
+    std::uint64_t baseSeed_;
+    std::uint64_t reseeds_ = 0;
+    std::mt19937_64 engine_;
+};
+
+GameRandom& random();
+void installRandom(std::uint64_t baseSeed);
+
+} // namespace quenza::platform

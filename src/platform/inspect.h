@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QJsonObject>
+#include <functional>
+
+namespace quenza::platform {
+
+// A window of the game shows its named variables to the driver and the tests.
+class Inspectable {
+public:
+    virtual ~Inspectable() = default;
+    virtual QJsonObject fields() const = 0;
+};
+
+// The process-wide values (sound switch, evolution state, word slots, ...),
+// gathered by whoever owns them.
+void setStateProvider(std::function<QJsonObject()> provider);
+QJsonObject processState();
+
+} // namespace quenza::platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace quenza::platform {
+
+// Whole text files. Reading accepts CR LF and LF; a file that is not valid
+// UTF-8 is read as Windows-1252. Writing uses UTF-8 and CR LF after every line.
+bool fileExists(const QString& path);
+qint64 fileSize(const QString& path); // -1 when missing
+// std::nullopt when the file is missing or unreadable.
+std::optional<QStringList> readLines(const QString& path);
+// Lines of a file; a missing or unreadable file has none.
+QStringList readLinesOrEmpty(const QString& path);
+int countLines(const QString& path);
+
+// Creates an empty file when missing; an existing one is left as it is.
+bool ensureFile(const QString& path);
+bool appendLine(const QString& path, const QString& line);
+bool truncateFile(const QString& path);
+bool removeFile(const QString& path);
+
+// Replaces `path` with `lines` atomically: the old content stays whole when
+// the new one cannot be written.
+bool replaceLines(const QString& path, const QStringList& lines);
+
+} // namespace quenza::platform

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRect>
+#include <QtGlobal>
+
+class QWidget;
+
+namespace quenza::platform {
+
+// The game lays windows out in twips (1440 per inch, 15 per pixel at 100 %).
+// A control keeps the twips it was given; its pixel geometry follows from them.
+inline constexpr int kTwipsPerPixel = 15;
+int twipsToPixels(int twips);
+
+void place(QWidget* widget, int left, int top, int width, int height);
+void setLeft(QWidget* widget, int left);
+void setTop(QWidget* widget, int top);
+// For windows: the outer size in twips.
+void setWindowWidth(QWidget* window, int width);
+void setWindowHeight(QWidget* window, int height);
+QRect twipsOf(const QWidget* widget); // left, top, width, height as set
+
+} // namespace quenza::platform

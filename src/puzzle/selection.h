@@ -1,0 +1,33 @@
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <string>
+
+#include "board.h"
+
+namespace quenza {
+
+// The click state of the grid and the shape the last pointer move left.
+struct SelectionState {
+    std::int16_t celda_inicio = 0;
+    std::int16_t celda_fin = 0;
+    std::int16_t celda_raton = 0;
+    std::string direccion_seleccion = "ninguna";
+};
+
+// Cells drawn in the selection colour; every other cell takes the normal colour.
+using CellSet = std::bitset<kCells + 1>;
+
+// The pointer moved over `cell`: tracks it while a start cell is set, works out
+// the direction and returns the cells to colour.
+CellSet pointerMoved(SelectionState& state, int cell);
+
+enum class ClickResult { Started, Cancelled, Built };
+
+// A click on `cell`: opens, cancels or completes a selection. On completion the
+// selection is rebuilt from the direction the last pointer move left. A straight
+// run longer than ten cells cannot be a word and builds an empty selection.
+ClickResult clickCell(SelectionState& state, int cell, Selection& celdas_seleccion);
+
+} // namespace quenza

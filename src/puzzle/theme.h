@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "board.h"
+#include "random.h"
+
+namespace quenza {
+
+// One line of the theme library, parsed the way the game reads it.
+struct ThemeLine {
+    Word title;               // first character already upper-cased
+    std::int16_t count = 0;   // words the board asks for, 0..10
+    std::vector<Word> words;  // exactly `count` entries; an empty word is a slot left empty
+};
+
+// Parses a theme line: every field after the first loses one delimiter at each
+// end; a declared count above the word fields repeats the last word, a smaller
+// one ignores the extra words.
+// Lines beyond the limits never corrupt the board: the count is clamped to
+// 0..10, and a word over 10 letters (or an empty one) is left out of its slot
+// as if it found no room on the grid.
+ThemeLine parseThemeLine(const Word& line);
+
+// Shows the theme and places its words on a board that IniCiar has just filled.
+void cargar(Board& board, const Word& line, int direccion_unica, Random& random);
+
+// The title as the `Titulo` label shows it, and the font size it takes.
+int titleFontSize(const Word& title);
+
+// The word-list captions: the word of each slot as read from the grid
+// (`resultado`) and its first three letters (`res3`).
+struct WordList {
+    std::array<Word, kSlots> resultado;
+    std::array<Word, kSlots> res3;
+};
+WordList ActuAlizAr(const Board& board);
+
+} // namespace quenza

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "puzzle/ranking.h"
+
+namespace quenza {
+
+// One ranking file in the data folder. Every operation makes sure the file
+// exists first. Rewrites go through the scratch file and replace the ranking
+// atomically, so a crash or a full disk never leaves it half written.
+class RankingStore {
+public:
+    RankingStore(QString rankingPath, QString scratchPath);
+
+    void ensure() const;
+    int lineCount() const;
+    QStringList lines() const;
+
+    struct Qualification {
+        int posicion_nueva = kNoPlace;
+        bool qualifies = false;
+    };
+    Qualification qualify(const TraditionalEntry& result) const;
+    Qualification qualify(const EvolutionEntry& result) const;
+
+    // Returns false when the file could not be rewritten (the old one is kept).
+    bool insert(const TraditionalEntry& result) const;
+    bool insert(const EvolutionEntry& result) const;
+
+    void reset() const;
+    // Exists and holds at least one byte.
+    bool hasEntries() const;
+
+private:
+    QString path_;
+    QString scratch_;
+};
+
+} // namespace quenza

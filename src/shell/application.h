@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+namespace quenza {
+
+class Form1;
+class Inicio;
+
+// Wires the game's windows together: the splash first, then the main window,
+// which opens the dialogs. Both the game's main() and the driver use it after
+// installing their platform services.
+class Application final : public QObject {
+    Q_OBJECT
+public:
+    explicit Application(QObject* parent = nullptr);
+    ~Application() override;
+
+    // Shows the splash window.
+    void start();
+    // The main window, once the splash has handed over (null before).
+    Form1* form1() const;
+
+private:
+    void openMainWindow();
+
+    QPointer<Inicio> inicio_;
+    QPointer<Form1> form1_;
+};
+
+} // namespace quenza

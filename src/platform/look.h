@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
+class QCursor;
 class QObject;
 class QWidget;
 
@@ -35,5 +36,7 @@ QString pictureId(const QWidget* control);
 // The mouse pointer code of a window: 0 default, 99 the window's own.
 void setMousePointer(QWidget* window, int code);
 int mousePointer(const QWidget* window);
+// The window's own pointer image, shown while its pointer code is 99.
+void setCustomPointer(QWidget* window, const QCursor& cursor);
 
 } // namespace quenza::platform

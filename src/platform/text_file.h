@@ -20,7 +20,7 @@ int countLines(const QString& path);
 bool ensureFile(const QString& path);
 bool appendLine(const QString& path, const QString& line);
 bool truncateFile(const QString& path);
-bool removeFile(const QString& path);
+bool removeFile(const QString& path); // true when no file is left (a missing one too)
 
 // Replaces `path` with `lines` atomically: the old content stays whole when
 // the new one cannot be written.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QtGlobal>
 
@@ -11,6 +12,9 @@ namespace quenza::platform {
 // A control keeps the twips it was given; its pixel geometry follows from them.
 inline constexpr int kTwipsPerPixel = 15;
 int twipsToPixels(int twips);
+// A pointer position in pixels, as the game's mouse handlers receive it.
+int pixelsToTwips(int pixels);
+QPoint pixelsToTwips(const QPoint& pixels);
 
 void place(QWidget* widget, int left, int top, int width, int height);
 void setLeft(QWidget* widget, int left);

@@ -7,8 +7,8 @@
 
 namespace quenza {
 
-// One ranking file in the data folder. Every operation makes sure the file
-// exists first. Rewrites go through the scratch file and replace the ranking
+// One ranking file in the data folder. Reading and writing make sure the file
+// exists first (hasEntries and reset leave a missing file missing). Rewrites go through the scratch file and replace the ranking
 // atomically, so a crash or a full disk never leaves it half written.
 class RankingStore {
 public:

@@ -6,6 +6,7 @@
 namespace quenza {
 
 class Form1;
+class Form3;
 class Inicio;
 
 // Wires the game's windows together: the splash first, then the main window,
@@ -27,6 +28,7 @@ private:
 
     QPointer<Inicio> inicio_;
     QPointer<Form1> form1_;
+    QPointer<Form3> result_;
 };
 
 } // namespace quenza

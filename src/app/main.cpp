@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "shell/application.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quenza"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quenza"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.7"));
+    quenza::Application game;
+    game.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,125 @@
+#include "form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QJsonArray>
+
+#include "colors.h"
+#include "form1_builder.h"
+#include "game_state.h"
+#include "json_arrays.h"
+#include "platform/look.h"
+#include "platform/message_box.h"
+#include "platform/sound.h"
+#include "platform/system.h"
+#include "platform/text_file.h"
+#include "platform/twips.h"
+#include "platform/widgets.h"
+#include "puzzle/text.h"
+
+namespace quenza {
+
+namespace {
+
+std::vector<std::string> toStdLines(const QStringList& lines) {
+    std::vector<std::string> out;
+    out.reserve(static_cast<size_t>(lines.size()));
+    for (const QString& line : lines) {
+        out.push_back(line.toStdString());
+    }
+    return out;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent) { buildForm1(*this); }
+
+Form1::~Form1() = default;
+
+QString Form1::themeFilePath() const {
+    return platform::folders().program + QStringLiteral("/temas.tem");
+}
+
+bool Form1::Form_Load() {
+    GameState& state = gameState();
+    for (int i = 1; i <= kCells; ++i) {
+        platform::setAlignment(celdas_[static_cast<size_t>(i)], QStringLiteral("center"));
+    }
+    state.especial_disponible = false;
+    platform::sonido() = QStringLiteral("on");
+    platform::setWindowHeight(this, 6400);
+
+    platform::ensureDataFolder();
+    state.setDataFolder(platform::folders().data);
+    guardado_ = platform::fileExists(state.ruta_file03);
+    cargame->setEnabled(guardado_);
+    state.puntuacion = 0;
+    for (int i = 1; i <= kCells; ++i) {
+        platform::setBackColor(celdas_[static_cast<size_t>(i)], color_celda);
+    }
+
+    const auto themes = platform::readLines(themeFilePath());
+    if (!themes) {
+        fatal(QStringLiteral("No se encuentra el archivo de temas:\n%1\n\n"
+                             "Quenza no puede funcionar sin él y se cerrará.")
+                  .arg(QDir::toNativeSeparators(themeFilePath())));
+        return false;
+    }
+    sopas_ = saturate16(themes->size());
+
+    platform::ensureFile(state.ruta_file01);
+    const QStringList log = platform::readLinesOrEmpty(state.ruta_file01);
+    if (loadPlayedLog(toStdLines(log), sopas_, sopas_jugadas_)) {
+        platform::truncateFile(state.ruta_file01);
+    }
+
+    traditionalLayout();
+    return true;
+}
+
+void Form1::fatal(const QString& message) {
+    platform::showMessage(this, QStringLiteral("Quenza"), message,
+                          [message] { platform::endProgram(message); });
+}
+
+void Form1::traditionalLayout() {
+    platform::setLeft(stop_pict, 4680);
+    platform::setLeft(minuto, 5325);
+    platform::setLeft(Label6, 5760);
+    platform::setLeft(segundo, 5880);
+    platform::setWindowWidth(this, 6480);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the game; nothing is saved on the way out.
+    event->accept();
+    platform::endProgram();
+}
+
+QString Form1::minutoText() const { return minuto->text(); }
+QString Form1::segundoText() const { return segundo->text(); }
+QString Form1::tituloText() const { return Titulo->text(); }
+std::int16_t Form1::num_palabras() const { return gameState().board.num_palabras; }
+
+QJsonObject Form1::fields() const {
+    const GameState& state = gameState();
+    const Board& board = state.board;
+    return {
+        {QStringLiteral("modo_juego"), modo_juego_},
+        {QStringLiteral("num_palabras"), board.num_palabras},
+        {QStringLiteral("sopas"), sopas_},
+        {QStringLiteral("visor"), board.visor},
+        {QStringLiteral("guardado"), guardado_},
+        {QStringLiteral("dentro_seg"), dentro_seg_},
+        {QStringLiteral("direccion_seleccion"),
+         QString::fromStdString(state.selection.direccion_seleccion)},
+        {QStringLiteral("celda_inicio"), state.selection.celda_inicio},
+        {QStringLiteral("celda_fin"), state.selection.celda_fin},
+        {QStringLiteral("celda_raton"), state.selection.celda_raton},
+        {QStringLiteral("celda_libre"), jsonArray(board.celda_libre, true)},
+        {QStringLiteral("sopas_jugadas"), jsonArray(sopas_jugadas_)},
+    };
+}
+
+} // namespace quenza

@@ -1,0 +1,45 @@
+// The game clock: two labels that count up in the traditional game and down
+// in the evolution game.
+#include <QLabel>
+
+#include "form1.h"
+#include "platform/sound.h"
+#include "platform/timer.h"
+#include "puzzle/clock_text.h"
+
+namespace quenza {
+
+void Form1::Timer1_Timer() {
+    if (modo_juego_ == 1) {
+        CroNo_aDelante();
+    } else if (modo_juego_ == 2) {
+        CroNo_atras();
+    }
+}
+
+void Form1::CroNo_aDelante() {
+    std::string minutes = minuto->text().toStdString();
+    std::string seconds = segundo->text().toStdString();
+    quenza::CroNo_aDelante(minutes, seconds);
+    minuto->setText(QString::fromStdString(minutes));
+    segundo->setText(QString::fromStdString(seconds));
+}
+
+void Form1::CroNo_atras() {
+    std::string minutes = minuto->text().toStdString();
+    std::string seconds = segundo->text().toStdString();
+    const CountDown state = quenza::CroNo_atras(minutes, seconds);
+    minuto->setText(QString::fromStdString(minutes));
+    segundo->setText(QString::fromStdString(seconds));
+    if (state == CountDown::FiveSecondsLeft) {
+        platform::playSound(QStringLiteral("sirena"));
+    } else if (state == CountDown::TimeUp) {
+        hide();
+        if (showEvolutionGameOver) {
+            showEvolutionGameOver();
+        }
+        Timer1->setEnabled(false);
+    }
+}
+
+} // namespace quenza

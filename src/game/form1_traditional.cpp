@@ -1,0 +1,106 @@
+// The traditional game: the word list shown, the clock counting up, the
+// result dialog at the end and a new game after it.
+#include <QAction>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "controls.h"
+#include "form1.h"
+#include "game_state.h"
+#include "platform/game_random.h"
+#include "platform/system.h"
+#include "platform/text_file.h"
+#include "platform/timer.h"
+#include "puzzle/generation.h"
+#include "puzzle/text.h"
+#include "puzzle/theme.h"
+
+namespace quenza {
+
+namespace {
+
+class PlayedLogOnDisk final : public PlayedLogFile {
+public:
+    explicit PlayedLogOnDisk(QString path) : path_(std::move(path)) {}
+    void append(int theme) override {
+        platform::ensureFile(path_);
+        platform::appendLine(path_, QString::number(theme));
+    }
+    void clear() override { platform::truncateFile(path_); }
+
+private:
+    QString path_;
+};
+
+} // namespace
+
+void Form1::tradicional_Click() {
+    guardame->setEnabled(false);
+    cargame->setEnabled(false);
+    traditionalLayout();
+    for (QLabel* label : {ejemplo1, ejemplo2, puntuacion1, puntuacion2}) {
+        label->setVisible(false);
+    }
+    GameState& state = gameState();
+    state.racha_sin_comodines = 0;
+    state.racha_sin_finalizar = 0;
+    Modo_traDicional();
+}
+
+void Form1::Modo_traDicional() {
+    Label2->setVisible(false);
+    Label3->setVisible(false);
+    setWindowTitle(QStringLiteral("Quenza Tradicional"));
+    Frame1->setTitle(QStringLiteral("Encuentre las palabras"));
+    Comodines->setVisible(false);
+    minuto->setText(QStringLiteral("00"));
+    segundo->setText(QStringLiteral("00"));
+    Timer1->setEnabled(true);
+    modo_juego_ = 1;
+    newBoard();
+    ActuAlizAr();
+}
+
+void Form1::newBoard() {
+    GameState& state = gameState();
+    Board& board = state.board;
+    Random& random = platform::random();
+    PlayedLogOnDisk log(state.ruta_file01);
+    // A damaged line can leave a theme without a single word on the board;
+    // such a theme is passed over rather than giving a game that cannot end.
+    for (int attempt = 0; attempt <= sopas_; ++attempt) {
+        IniCiar(board, random);
+        const QStringList themes = platform::readLinesOrEmpty(themeFilePath());
+        const int theme = LeEr(static_cast<int>(themes.size()), sopas_jugadas_, log, random);
+        if (theme == 0) {
+            fatal(QStringLiteral("El archivo de temas está vacío:\n%1\n\n"
+                                 "Quenza no puede funcionar sin temas y se cerrará.")
+                      .arg(QDir::toNativeSeparators(themeFilePath())));
+            return;
+        }
+        cargar(board, themes.at(theme - 1).toStdU32String(), state.direccion_unica, random);
+        if (board.numero > 0) {
+            break;
+        }
+    }
+    showBoard();
+    Titulo->setText(QString::fromStdU32String(board.titulo));
+    setControlFont(Titulo, Titulo->font().family(), titleFontSize(board.titulo));
+    Titulo->setVisible(true);
+    fitToText(Titulo);
+    numero->setText(QString::number(board.numero));
+    for (QLabel* label : {numero, quedan, palabras}) {
+        label->setVisible(true);
+    }
+}
+
+void Form1::endOfTraditionalGame() {
+    if (showTraditionalResult) {
+        showTraditionalResult();
+    }
+    hide();
+    Timer1->setEnabled(false);
+}
+
+} // namespace quenza

@@ -1,0 +1,57 @@
+#include "platform/game_random.h"
+
+#include "platform/clock.h"
+
+namespace quenza::platform {
+
+namespace {
+
+std::uint64_t splitmix64(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+
+GameRandom* installed = nullptr;
+
+std::uint64_t seedFromDevice() {
+    std::random_device device;
+    return (std::uint64_t{device()} << 32) ^ device();
+}
+
+} // namespace
+
+GameRandom::GameRandom(std::uint64_t baseSeed)
+    : baseSeed_(baseSeed), engine_(splitmix64(baseSeed)) {}
+
+double GameRandom::draw() {
+    // The top 53 bits make every double of the form k / 2^53, never 1.
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+void GameRandom::reseedFromClock() {
+    ++reseeds_;
+    std::uint64_t seed = splitmix64(baseSeed_);
+    seed = splitmix64(seed ^ static_cast<std::uint64_t>(clock().nowMs()));
+    seed = splitmix64(seed ^ reseeds_);
+    engine_.seed(seed);
+}
+
+void GameRandom::reseed(std::uint64_t seed) {
+    engine_.seed(seed);
+}
+
+GameRandom& random() {
+    if (installed == nullptr) {
+        installed = new GameRandom(seedFromDevice());
+    }
+    return *installed;
+}
+
+void installRandom(std::uint64_t baseSeed) {
+    delete installed;
+    installed = new GameRandom(baseSeed);
+}
+
+} // namespace quenza::platform

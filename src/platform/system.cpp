@@ -1,0 +1,100 @@
+#include "platform/system.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+#include <optional>
+
+namespace quenza::platform {
+
+namespace {
+
+class DesktopHandler final : public DefaultHandler {
+public:
+    void open(const QString& target) override { QDesktopServices::openUrl(QUrl(target)); }
+};
+
+class QuitApplication final : public ProgramEnd {
+public:
+    void end(const QString&) override {
+        // Queued, so the handler that asked finishes before the event loop ends.
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            QMetaObject::invokeMethod(
+                app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        }
+    }
+};
+
+DefaultHandler* installedHandler = nullptr;
+ProgramEnd* installedEnd = nullptr;
+QDate fixedDate;
+std::optional<Folders> currentFolders;
+
+Folders defaultFolders() {
+    const QString beside = QCoreApplication::applicationDirPath();
+    Folders result;
+    if (QFileInfo(beside + QStringLiteral("/temas.tem")).isFile()) {
+        result.program = beside;
+    } else {
+        result.program = QDir::cleanPath(beside + QStringLiteral("/../share/quenza"));
+    }
+    result.data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return result;
+}
+
+} // namespace
+
+DefaultHandler& defaultHandler() {
+    if (installedHandler == nullptr) {
+        installedHandler = new DesktopHandler;
+    }
+    return *installedHandler;
+}
+
+void installDefaultHandler(std::unique_ptr<DefaultHandler> handler) {
+    delete installedHandler;
+    installedHandler = handler.release();
+}
+
+QDate today() {
+    return fixedDate.isValid() ? fixedDate : QDate::currentDate();
+}
+
+void setFixedDate(const QDate& date) {
+    fixedDate = date;
+}
+
+const Folders& folders() {
+    if (!currentFolders) {
+        currentFolders = defaultFolders();
+    }
+    return *currentFolders;
+}
+
+void setFolders(const Folders& folders) {
+    currentFolders = folders;
+}
+
+void ensureDataFolder() {
+    const QString& data = folders().data;
+    if (!data.isEmpty()) {
+        QDir().mkpath(data);
+    }
+}
+
+void endProgram(const QString& message) {
+    if (installedEnd == nullptr) {
+        installedEnd = new QuitApplication;
+    }
+    installedEnd->end(message);
+}
+
+void installProgramEnd(std::unique_ptr<ProgramEnd> end) {
+    delete installedEnd;
+    installedEnd = end.release();
+}
+
+} // namespace quenza::platform

@@ -1,0 +1,137 @@
+#include "platform/text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <array>
+
+namespace quenza::platform {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned
+// codes keep their own value, as Windows itself decodes them.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fromWindows1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(kCp1252High[byte - 0x80])
+                                                : QChar(char16_t{byte});
+    }
+    return text;
+}
+
+QString decode(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromWindows1252(bytes) : text;
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines = text.split(u'\n');
+    // The terminator of the last line does not start another one.
+    if (lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    for (QString& line : lines) {
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+    }
+    return lines;
+}
+
+QByteArray encodeLine(const QString& line) {
+    return line.toUtf8() + "\r\n";
+}
+
+} // namespace
+
+bool fileExists(const QString& path) {
+    return QFileInfo(path).isFile();
+}
+
+qint64 fileSize(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() ? info.size() : -1;
+}
+
+std::optional<QStringList> readLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return splitLines(decode(bytes));
+}
+
+QStringList readLinesOrEmpty(const QString& path) {
+    return readLines(path).value_or(QStringList{});
+}
+
+int countLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    // A line feed byte is never part of a multi-byte character in either encoding.
+    const QByteArray bytes = file.readAll();
+    const auto feeds = static_cast<int>(bytes.count('\n'));
+    return (bytes.isEmpty() || bytes.endsWith('\n')) ? feeds : feeds + 1;
+}
+
+bool ensureFile(const QString& path) {
+    if (fileExists(path)) {
+        return true;
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
+bool appendLine(const QString& path, const QString& line) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        return false;
+    }
+    const QByteArray bytes = encodeLine(line);
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+bool truncateFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+bool removeFile(const QString& path) {
+    return !QFileInfo::exists(path) || QFile::remove(path);
+}
+
+bool replaceLines(const QString& path, const QStringList& lines) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    for (const QString& line : lines) {
+        const QByteArray bytes = encodeLine(line);
+        if (file.write(bytes) != bytes.size()) {
+            file.cancelWriting();
+            break;
+        }
+    }
+    // commit() discards the new content when any write failed.
+    return file.commit();
+}
+
+} // namespace quenza::platform

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QLabel>
+#include <QPoint>
+#include <QWidget>
+#include <utility>
+
+class QMouseEvent;
+
+namespace quenza::platform {
+
+// The mouse events of the old window system on a widget: a click is a press
+// and a release of the left button on the same widget; a double click replaces
+// the second click (press, release, click, double click, release).
+class ClickTracker {
+public:
+    enum class Press { Single, Double };
+    void pressed(Press kind) { armed_ = kind == Press::Single; }
+    // True when this release completes a click.
+    bool released(bool inside) { return std::exchange(armed_, false) && inside; }
+
+private:
+    bool armed_ = false;
+};
+
+// A label the game's windows handle clicks and pointer moves on.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+    void pressed();
+    void released();
+    void mouseMoved(QPoint posPixels);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    ClickTracker tracker_;
+};
+
+// A window's client area, the background its mouse handlers listen on.
+class Surface : public QWidget {
+    Q_OBJECT
+public:
+    explicit Surface(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+    void pressed();
+    void released();
+    void mouseMoved(QPoint posPixels);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    ClickTracker tracker_;
+};
+
+} // namespace quenza::platform

@@ -1,0 +1,116 @@
+#include "rankings/ranking_store.h"
+
+#include "platform/text_file.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace quenza {
+
+namespace {
+
+std::vector<std::string> toStd(const QStringList& lines) {
+    std::vector<std::string> out;
+    out.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines) {
+        out.push_back(line.toStdString());
+    }
+    return out;
+}
+
+QStringList toQt(const std::vector<std::string>& lines) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        out.append(QString::fromStdString(line));
+    }
+    return out;
+}
+
+// QFile::rename refuses to overwrite, and removing the ranking first would
+// leave a moment with no ranking at all; the standard rename replaces the
+// target in one step (same folder, same file system).
+bool moveOnto(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
+                            std::filesystem::path(to.toStdU16String()), error);
+    return !error;
+}
+
+template <class Entry>
+RankingStore::Qualification qualifyIn(const RankingStore& store, const Entry& result) {
+    const QStringList lines = store.lines();
+    RankingStore::Qualification outcome;
+    outcome.posicion_nueva = findPlace(toStd(lines), result);
+    outcome.qualifies = qualifies(outcome.posicion_nueva, static_cast<int>(lines.size()));
+    return outcome;
+}
+
+template <class Entry>
+bool insertInto(const QString& path, const QString& scratch, const Entry& result) {
+    if (!platform::ensureFile(path)) {
+        return false;
+    }
+    // A ranking that exists but cannot be read is left alone rather than
+    // rewritten with only the new entry.
+    const std::optional<QStringList> current = platform::readLines(path);
+    if (!current) {
+        return false;
+    }
+    // Whatever an interrupted rewrite left behind is stale.
+    platform::removeFile(scratch);
+    if (!platform::replaceLines(scratch, toQt(withEntry(toStd(*current), result))) ||
+        !moveOnto(scratch, path)) {
+        platform::removeFile(scratch);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+RankingStore::RankingStore(QString rankingPath, QString scratchPath)
+    : path_(std::move(rankingPath)), scratch_(std::move(scratchPath)) {}
+
+void RankingStore::ensure() const {
+    platform::ensureFile(path_);
+}
+
+int RankingStore::lineCount() const {
+    ensure();
+    return platform::countLines(path_);
+}
+
+QStringList RankingStore::lines() const {
+    ensure();
+    return platform::readLinesOrEmpty(path_);
+}
+
+RankingStore::Qualification RankingStore::qualify(const TraditionalEntry& result) const {
+    return qualifyIn(*this, result);
+}
+
+RankingStore::Qualification RankingStore::qualify(const EvolutionEntry& result) const {
+    return qualifyIn(*this, result);
+}
+
+bool RankingStore::insert(const TraditionalEntry& result) const {
+    return insertInto(path_, scratch_, result);
+}
+
+bool RankingStore::insert(const EvolutionEntry& result) const {
+    return insertInto(path_, scratch_, result);
+}
+
+// Only the menu's enable test and the reset itself look at the file without
+// creating it: a reset ranking stays gone until something reads it.
+void RankingStore::reset() const {
+    platform::removeFile(path_);
+}
+
+bool RankingStore::hasEntries() const {
+    return platform::fileSize(path_) > 0;
+}
+
+} // namespace quenza

@@ -1,0 +1,51 @@
+# Plays one scenario script with quenza-driver in a fresh data folder.
+#
+#   cmake -DDRIVER=... -DSCRIPT=... -DWORK=... [-DFIXTURE=dir] [-DPROGRAM=dir] -P run_scenario.cmake
+#
+# FIXTURE's files are copied into the data folder first. After the driver has
+# passed, lines of the script of the form
+#   #@file NAME matches REGEX
+#   #@file NAME missing
+# check the data folder's files.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+if(FIXTURE)
+    file(GLOB fixture_files "${FIXTURE}/*")
+    file(COPY ${fixture_files} DESTINATION "${WORK}")
+endif()
+
+set(args --data-dir "${WORK}" --date 2002-03-05)
+if(PROGRAM)
+    list(APPEND args --program-dir "${PROGRAM}")
+endif()
+if(SEED)
+    list(APPEND args --seed "${SEED}")
+endif()
+
+execute_process(COMMAND "${DRIVER}" ${args} "${SCRIPT}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "driver exited with ${status}\n${out}\n${err}")
+endif()
+
+file(STRINGS "${SCRIPT}" checks REGEX "^#@file ")
+foreach(check IN LISTS checks)
+    if(check MATCHES "^#@file ([^ ]+) missing$")
+        if(EXISTS "${WORK}/${CMAKE_MATCH_1}")
+            message(FATAL_ERROR "${CMAKE_MATCH_1} should not exist")
+        endif()
+    elseif(check MATCHES "^#@file ([^ ]+) matches (.*)$")
+        set(name "${CMAKE_MATCH_1}")
+        set(pattern "${CMAKE_MATCH_2}")
+        if(NOT EXISTS "${WORK}/${name}")
+            message(FATAL_ERROR "${name} does not exist")
+        endif()
+        file(READ "${WORK}/${name}" content)
+        if(NOT content MATCHES "${pattern}")
+            message(FATAL_ERROR "${name} does not match ${pattern}:\n${content}")
+        endif()
+    else()
+        message(FATAL_ERROR "unknown check: ${check}")
+    endif()
+endforeach()
+message(STATUS "${out}")

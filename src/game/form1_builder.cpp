@@ -53,6 +53,7 @@ private:
     }
 
     void grid() {
+        Form1* form = &f;
         for (int i = 1; i <= kCells; ++i) {
             const int left = 480 + 240 * col0(i);
             const int top = 960 + 360 * row0(i);
@@ -60,8 +61,9 @@ private:
             setControlFont(cell, QStringLiteral("Arial"), 12);
             f.celdas_[static_cast<size_t>(i)] = cell;
             QObject::connect(cell, &platform::Label::mouseMoved, &f,
-                             [this, i] { f.Label1_MouseMove(i); });
-            QObject::connect(cell, &platform::Label::clicked, &f, [this, i] { f.Label1_Click(i); });
+                             [form, i] { form->Label1_MouseMove(i); });
+            QObject::connect(cell, &platform::Label::clicked, &f,
+                             [form, i] { form->Label1_Click(i); });
         }
         // The visor frame lies above the cells it frames.
         f.Shape3 = makeShape(s(), QStringLiteral("Shape3"), {120, 600, 315, 315}, kVisorBorder, 2);
@@ -154,7 +156,8 @@ private:
         f.segundos60 = new platform::Timer(QStringLiteral("segundos60"), 1000, false, &f);
         f.stop1 = new platform::Timer(QStringLiteral("stop1"), 500, false, &f);
         f.stop2 = new platform::Timer(QStringLiteral("stop2"), 500, false, &f);
-        QObject::connect(f.Timer1, &platform::Timer::fired, &f, [this] { f.Timer1_Timer(); });
+        Form1* form = &f;
+        QObject::connect(f.Timer1, &platform::Timer::fired, &f, [form] { form->Timer1_Timer(); });
     }
 
     void menus() {
@@ -203,27 +206,29 @@ private:
         connectMenus();
     }
 
+    // The connections capture the window, never this short-lived builder.
     void connectMenus() {
-        const auto on = [this](QAction* entry, void (Form1::*handler)()) {
-            QObject::connect(entry, &QAction::triggered, &f, [this, handler] { (f.*handler)(); });
+        Form1* form = &f;
+        const auto on = [form](QAction* entry, void (Form1::*handler)()) {
+            QObject::connect(entry, &QAction::triggered, form, [form, handler] { (form->*handler)(); });
         };
         on(f.tradicional, &Form1::tradicional_Click);
         on(f.con_sonido, &Form1::con_sonido_Click);
         on(f.sin_sonido, &Form1::sin_sonido_Click);
         on(f.reinicio_rank_evol, &Form1::reinicio_rank_evol_Click);
         on(f.reinicio_rank_trad, &Form1::reinicio_rank_trad_Click);
-        const auto hand = [this](QAction* entry, std::function<void()> Form1::*handOff) {
-            QObject::connect(entry, &QAction::triggered, &f, [this, handOff] {
-                if (f.*handOff) {
-                    (f.*handOff)();
+        const auto hand = [form](QAction* entry, std::function<void()> Form1::*handOff) {
+            QObject::connect(entry, &QAction::triggered, form, [form, handOff] {
+                if (form->*handOff) {
+                    (form->*handOff)();
                 }
             });
         };
         hand(f.rankings, &Form1::showRankings);
         hand(f.contenido, &Form1::showHelp);
         hand(f.acerca, &Form1::showAbout);
-        QObject::connect(f.surface_, &platform::Surface::mouseMoved, &f,
-                         [this](QPoint pixels) { f.Form_MouseMove(pixels); });
+        QObject::connect(f.surface_, &platform::Surface::mouseMoved, form,
+                         [form](QPoint pixels) { form->Form_MouseMove(pixels); });
     }
 
     Form1& f;

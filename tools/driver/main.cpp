@@ -87,19 +87,20 @@ std::optional<Arguments> parseArguments(QCommandLineParser& parser, QTextStream&
 
 // The offscreen platform says so each time a window asks for what it cannot
 // do (raise, grab the keyboard); that is not news worth a line.
+QtMessageHandler standardHandler = nullptr;
+
 void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
     if (type == QtWarningMsg && text.startsWith(u"This plugin does not support")) {
         return;
     }
-    standard(type, context, text);
+    standardHandler(type, context, text);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietOffscreenNotes);
+    standardHandler = qInstallMessageHandler(quietOffscreenNotes);
     QApplication app(argc, argv);
     // The same names as the game, so that the game's folders are the same.
     QApplication::setApplicationName(QStringLiteral("quenza"));

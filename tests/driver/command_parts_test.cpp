@@ -1,14 +1,14 @@
 // The driver's own pieces that need no window: splitting command lines,
 // naming targets, value paths, the expect operators and the answer lines.
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QtTest>
-
 #include "driver/answer.h"
 #include "driver/command_words.h"
 #include "driver/comparison.h"
 #include "driver/dump.h"
 #include "driver/json_path.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QtTest>
 
 using namespace quenza::driver;
 using namespace Qt::StringLiterals;
@@ -29,8 +29,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QList<bool>>("quoted");
         QTest::newRow("bare") << QStringLiteral("  click  Form1.Label1(3)\t10 20 ")
-                              << QStringList{u"click"_s, u"Form1.Label1(3)"_s, u"10"_s,
-                                             u"20"_s}
+                              << QStringList{u"click"_s, u"Form1.Label1(3)"_s, u"10"_s, u"20"_s}
                               << QList<bool>{false, false, false, false};
         QTest::newRow("spaces inside quotes")
             << QStringLiteral("key Inicio \"a  b\"")
@@ -38,9 +37,9 @@ private Q_SLOTS:
         QTest::newRow("escapes") << QStringLiteral("text W.C \"x\\ny\\\"z\\\\w\\tñ\"")
                                  << QStringList{u"text"_s, u"W.C"_s, u"x\ny\"z\\w\tñ"_s}
                                  << QList<bool>{false, false, true};
-        QTest::newRow("empty quotes") << QStringLiteral("text W.C \"\"")
-                                      << QStringList{u"text"_s, u"W.C"_s, QString()}
-                                      << QList<bool>{false, false, true};
+        QTest::newRow("empty quotes")
+            << QStringLiteral("text W.C \"\"") << QStringList{u"text"_s, u"W.C"_s, QString()}
+            << QList<bool>{false, false, true};
     }
     void splitsWordsAndDecodesQuotes() {
         QFETCH(QString, line);
@@ -71,8 +70,8 @@ private Q_SLOTS:
         QTest::newRow("glued after quote")
             << QStringLiteral("key Inicio \"ab\"cd")
             << QStringLiteral("a space must follow the closing quote");
-        QTest::newRow("quote inside a word")
-            << QStringLiteral("key Inicio ab\"cd\"") << QStringLiteral("a quote inside the word ab\"cd\"");
+        QTest::newRow("quote inside a word") << QStringLiteral("key Inicio ab\"cd\"")
+                                             << QStringLiteral("a quote inside the word ab\"cd\"");
     }
     void rejectsBrokenQuoting() {
         QFETCH(QString, line);
@@ -112,8 +111,8 @@ private Q_SLOTS:
         QCOMPARE(path.steps.at(1).name, QStringLiteral("celdas_palabra"));
         QCOMPARE(path.steps.at(1).indices, (QList<int>{2, 10}));
         QCOMPARE(path.steps.at(1).text(), QStringLiteral("celdas_palabra(2,10)"));
-        for (const char16_t* bad : {u"", u"Form1..x", u"Form1.a(", u"Form1.a(x)", u"Form1.a(-1)",
-                                    u"Form1.a b"}) {
+        for (const char16_t* bad :
+             {u"", u"Form1..x", u"Form1.a(", u"Form1.a(x)", u"Form1.a(-1)", u"Form1.a b"}) {
             QVERIFY2(!parsePath(QString::fromUtf16(bad)).error.isEmpty(),
                      qPrintable(QString::fromUtf16(bad)));
         }
@@ -125,7 +124,7 @@ private Q_SLOTS:
             {u"caption"_s, u"Quenza"_s},
             {u"controls"_s, QJsonObject{{u"Label1(2)"_s, QJsonObject{{u"text"_s, u"B"_s}}}}},
             {u"fields"_s, QJsonObject{{u"Label1"_s, QJsonArray{1, 2, 3}},
-                                       {u"celda_libre"_s, QJsonArray{QJsonValue(), true}}}}};
+                                      {u"celda_libre"_s, QJsonArray{QJsonValue(), true}}}}};
         const auto at = [&](const QString& text) {
             return followInWindow(window, u"Form1"_s, parsePath(text).steps, 1);
         };
@@ -134,14 +133,12 @@ private Q_SLOTS:
         QCOMPARE(at(u"Form1.Label1(1)"_s).value, QJsonValue(2));
         QCOMPARE(at(u"Form1.celda_libre(0)"_s).value, QJsonValue());
         QCOMPARE(at(u"Form1"_s).value, QJsonValue(window));
-        QCOMPARE(at(u"Form1.celda_libre(2)"_s).error,
-                 u"Form1.celda_libre has no index 2 (0..1)"_s);
+        QCOMPARE(at(u"Form1.celda_libre(2)"_s).error, u"Form1.celda_libre has no index 2 (0..1)"_s);
         QCOMPARE(at(u"Form1.caption(1)"_s).error, u"Form1.caption is not an array"_s);
         QCOMPARE(at(u"Form1.Label1(2).color"_s).error, u"Form1.Label1(2) has no color"_s);
         QCOMPARE(at(u"Form1.nada"_s).error, u"Form1 has no control or field nada"_s);
         const QJsonObject unloaded{{u"loaded"_s, false}, {u"fields"_s, QJsonObject()}};
-        QCOMPARE(followInWindow(unloaded, u"Form3"_s, parsePath(u"Form3.caption"_s).steps, 1)
-                     .error,
+        QCOMPARE(followInWindow(unloaded, u"Form3"_s, parsePath(u"Form3.caption"_s).steps, 1).error,
                  u"Form3 is not loaded"_s);
     }
 

@@ -1,13 +1,5 @@
 #include "fake_form.h"
 
-#include <QAction>
-#include <QCloseEvent>
-#include <QGroupBox>
-#include <QJsonArray>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenuBar>
-
 #include "platform/look.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
@@ -15,6 +7,14 @@
 #include "platform/timer.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QJsonArray>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
 
 namespace quenza::driver::test {
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/inspect.h"
+
 #include <QJsonObject>
 #include <QMainWindow>
 #include <QStringList>
 #include <QWidget>
 #include <array>
-
-#include "platform/inspect.h"
 
 class QAction;
 class QGroupBox;

@@ -1,6 +1,14 @@
 // The interpreter playing a small window built like the game's: values and
 // paths, the dump, input that reaches (or may not reach) the controls, menus,
 // time, message boxes, the end of the program.
+#include "driver/driver.h"
+#include "driver/event_pump.h"
+#include "driver/run_services.h"
+#include "fake_form.h"
+#include "platform/inspect.h"
+#include "platform/timer.h"
+#include "platform/widgets.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -12,14 +20,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
-
-#include "driver/driver.h"
-#include "driver/event_pump.h"
-#include "driver/run_services.h"
-#include "fake_form.h"
-#include "platform/inspect.h"
-#include "platform/timer.h"
-#include "platform/widgets.h"
 
 using namespace quenza;
 using namespace quenza::driver;
@@ -195,8 +195,9 @@ private Q_SLOTS:
             QVERIFY2(windows.contains(QString::fromUtf16(name)),
                      qPrintable(QString::fromUtf16(name)));
         }
-        QCOMPARE(windows.value(u"Form3"_s).toObject(),
-                 (QJsonObject{{u"loaded"_s, false}, {u"shown"_s, false}, {u"fields"_s, QJsonObject()}}));
+        QCOMPARE(
+            windows.value(u"Form3"_s).toObject(),
+            (QJsonObject{{u"loaded"_s, false}, {u"shown"_s, false}, {u"fields"_s, QJsonObject()}}));
 
         const QJsonObject form = windows.value(u"Form1"_s).toObject();
         QCOMPARE(form.value(u"shown"_s), QJsonValue(true));
@@ -205,16 +206,22 @@ private Q_SLOTS:
         QCOMPARE(form.value(u"fields"_s).toObject().value(u"num_palabras"_s), QJsonValue(6));
         const QJsonObject controls = form.value(u"controls"_s).toObject();
         QCOMPARE(controls.value(u"Label1(1)"_s).toObject(),
-                 (QJsonObject{{u"kind"_s, u"label"_s},     {u"text"_s, u"L"_s},
-                              {u"visible"_s, true},        {u"enabled"_s, true},
-                              {u"left"_s, 480},            {u"top"_s, 960},
-                              {u"width"_s, 255},           {u"height"_s, 255},
+                 (QJsonObject{{u"kind"_s, u"label"_s},
+                              {u"text"_s, u"L"_s},
+                              {u"visible"_s, true},
+                              {u"enabled"_s, true},
+                              {u"left"_s, 480},
+                              {u"top"_s, 960},
+                              {u"width"_s, 255},
+                              {u"height"_s, 255},
                               {u"backColor"_s, u"0xFFC0C0"_s},
                               {u"foreColor"_s, controls.value(u"Label1(1)"_s)[u"foreColor"_s]},
                               {u"fontName"_s, form_->cells[1]->font().family()},
                               {u"fontSize"_s, form_->cells[1]->font().pointSizeF()},
-                              {u"fontBold"_s, false},      {u"alignment"_s, u"left"_s},
-                              {u"toolTip"_s, QString()},   {u"picture"_s, QJsonValue()}}));
+                              {u"fontBold"_s, false},
+                              {u"alignment"_s, u"left"_s},
+                              {u"toolTip"_s, QString()},
+                              {u"picture"_s, QJsonValue()}}));
         QCOMPARE(controls.value(u"Label1(2)"_s)[u"enabled"_s], QJsonValue(false));
         // Twips exactly as the program set them, not pixels converted back.
         QCOMPARE(controls.value(u"nombre"_s)[u"left"_s], QJsonValue(487));
@@ -224,16 +231,16 @@ private Q_SLOTS:
         QCOMPARE(controls.value(u"resultado(0)"_s)[u"visible"_s], QJsonValue(true));
         QCOMPARE(controls.value(u"Frame1"_s)[u"foreColor"_s], QJsonValue(u"0x0080FF"_s));
         QCOMPARE(controls.value(u"Frame1"_s)[u"text"_s], QJsonValue(u"Palabras a encontrar"_s));
-        QCOMPARE(controls.value(u"guardame"_s).toObject(),
-                 (QJsonObject{{u"kind"_s, u"menu"_s},
-                              {u"text"_s, u"Guardar"_s},
-                              {u"enabled"_s, true},
-                              {u"checked"_s, false},
-                              {u"visible"_s, true}}));
+        QCOMPARE(controls.value(u"guardame"_s).toObject(), (QJsonObject{{u"kind"_s, u"menu"_s},
+                                                                        {u"text"_s, u"Guardar"_s},
+                                                                        {u"enabled"_s, true},
+                                                                        {u"checked"_s, false},
+                                                                        {u"visible"_s, true}}));
         QCOMPARE(controls.value(u"n"_s)[u"text"_s], QJsonValue(u"-"_s));
         QCOMPARE(controls.value(u"nuevo"_s)[u"text"_s], QJsonValue(u"Nueva partida"_s));
-        QCOMPARE(controls.value(u"Timer1"_s).toObject(),
-                 (QJsonObject{{u"kind"_s, u"timer"_s}, {u"enabled"_s, true}, {u"interval"_s, 1000}}));
+        QCOMPARE(
+            controls.value(u"Timer1"_s).toObject(),
+            (QJsonObject{{u"kind"_s, u"timer"_s}, {u"enabled"_s, true}, {u"interval"_s, 1000}}));
 
         QCOMPARE(value(u"dump Form1"_s).toObject(), form);
         QCOMPARE(error(u"dump Nadie"_s), u"there is no window Nadie"_s);
@@ -248,14 +255,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("hidden control") << u"hide cell"_s << u"click Form1.Label1(3)"_s
-                                        << u"Label1(3) is hidden"_s;
+        QTest::newRow("hidden control")
+            << u"hide cell"_s << u"click Form1.Label1(3)"_s << u"Label1(3) is hidden"_s;
         QTest::newRow("move on a hidden control")
             << u"hide cell"_s << u"move Form1.Label1(3)"_s << u"Label1(3) is hidden"_s;
         QTest::newRow("hidden container") << u"hide frame"_s << u"click Form1.resultado(0)"_s
                                           << u"resultado(0) is inside the hidden Frame1"_s;
-        QTest::newRow("disabled control") << u"disable cell"_s << u"press Form1.Label1(3)"_s
-                                          << u"Label1(3) is disabled"_s;
+        QTest::newRow("disabled control")
+            << u"disable cell"_s << u"press Form1.Label1(3)"_s << u"Label1(3) is disabled"_s;
         QTest::newRow("disabled container")
             << u"disable frame"_s << u"dblclick Form1.resultado(0)"_s
             << u"resultado(0) is inside the disabled Frame1"_s;
@@ -275,10 +282,10 @@ private Q_SLOTS:
             << u"menu entry tradicional is inside the hidden menu nuevo"_s;
         QTest::newRow("disabled menu entry") << u"disable guardame"_s << u"menu Form1.guardame"_s
                                              << u"menu entry guardame is disabled"_s;
-        QTest::newRow("hidden menu entry") << u"hide guardame"_s << u"menu Form1.guardame"_s
-                                           << u"menu entry guardame is hidden"_s;
-        QTest::newRow("separator") << QString() << u"menu Form1.n"_s
-                                   << u"menu entry n is a separator"_s;
+        QTest::newRow("hidden menu entry")
+            << u"hide guardame"_s << u"menu Form1.guardame"_s << u"menu entry guardame is hidden"_s;
+        QTest::newRow("separator")
+            << QString() << u"menu Form1.n"_s << u"menu entry n is a separator"_s;
         QTest::newRow("window not loaded")
             << QString() << u"click form8.cmdOK"_s << u"form8 is not loaded"_s;
         QTest::newRow("window not shown")
@@ -386,8 +393,8 @@ private Q_SLOTS:
 
     void menusOpenFromTheBarDown() {
         QCOMPARE(run(u"menu Form1.tradicional"_s), ok());
-        QCOMPARE(form_->log, (QStringList{u"show jugar_menu"_s, u"show nuevo_menu"_s,
-                                          u"menu tradicional"_s}));
+        QCOMPARE(form_->log,
+                 (QStringList{u"show jugar_menu"_s, u"show nuevo_menu"_s, u"menu tradicional"_s}));
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         QVERIFY(!form_->nuevoMenu->isVisible());
     }
@@ -396,10 +403,9 @@ private Q_SLOTS:
         QCOMPARE(run(u"wait 999"_s), ok());
         QCOMPARE(value(u"get time"_s), QJsonValue(999));
         QCOMPARE(run(u"wait 1"_s), ok());
-        QCOMPARE(form_->log,
-                 (QStringList{u"tcomodin3"_s, u"after tcomodin3"_s, u"tcomodin3"_s,
-                              u"after tcomodin3"_s, u"Timer1"_s, u"after Timer1"_s,
-                              u"segundos60"_s, u"after segundos60"_s}));
+        QCOMPARE(form_->log, (QStringList{u"tcomodin3"_s, u"after tcomodin3"_s, u"tcomodin3"_s,
+                                          u"after tcomodin3"_s, u"Timer1"_s, u"after Timer1"_s,
+                                          u"segundos60"_s, u"after segundos60"_s}));
         form_->log.clear();
         QCOMPARE(run(u"wait 0"_s), ok());
         QCOMPARE(form_->log, QStringList());
@@ -449,11 +455,10 @@ private Q_SLOTS:
             << slot({5, 6, 7}, 1) << u"clickword 2 reverse"_s
             << QStringList{u"click Label1(7)"_s, u"click Label1(5)"_s};
         QTest::newRow("right to left") << slot({28, 29, 30}, 2) << u"clickword 2"_s
-                                       << QStringList{u"click Label1(30)"_s,
-                                                      u"click Label1(28)"_s};
-        QTest::newRow("up-right diagonal") << slot({34, 45, 56}, 8) << u"clickword 2"_s
-                                           << QStringList{u"click Label1(56)"_s,
-                                                          u"click Label1(34)"_s};
+                                       << QStringList{u"click Label1(30)"_s, u"click Label1(28)"_s};
+        QTest::newRow("up-right diagonal")
+            << slot({34, 45, 56}, 8) << u"clickword 2"_s
+            << QStringList{u"click Label1(56)"_s, u"click Label1(34)"_s};
         QTest::newRow("down-left diagonal, reversed")
             << slot({34, 45, 56}, 7) << u"clickword 2 reverse"_s
             << QStringList{u"click Label1(56)"_s, u"click Label1(34)"_s};
@@ -486,9 +491,8 @@ private Q_SLOTS:
     }
 
     void answersTheEndOfTheProgram() {
-        QCOMPARE(run(u"close Form1"_s), (QJsonObject{{u"ok"_s, true},
-                                                     {u"ended"_s, true},
-                                                     {u"message"_s, u"Adiós"_s}}));
+        QCOMPARE(run(u"close Form1"_s),
+                 (QJsonObject{{u"ok"_s, true}, {u"ended"_s, true}, {u"message"_s, u"Adiós"_s}}));
         // Nothing of the ended program runs any more.
         QVERIFY(!form_->timerA->isEnabled());
         QCOMPARE(error(u"get time"_s), u"the program has ended"_s);

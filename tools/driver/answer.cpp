@@ -9,9 +9,9 @@ namespace quenza::driver {
 namespace {
 
 const QStringList& keyOrder() {
-    static const QStringList order = {QStringLiteral("ok"),    QStringLiteral("ended"),
+    static const QStringList order = {QStringLiteral("ok"),      QStringLiteral("ended"),
                                       QStringLiteral("message"), QStringLiteral("value"),
-                                      QStringLiteral("line"),  QStringLiteral("error")};
+                                      QStringLiteral("line"),    QStringLiteral("error")};
     return order;
 }
 

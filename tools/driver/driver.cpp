@@ -1,12 +1,5 @@
 #include "driver/driver.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QHash>
-#include <QJsonParseError>
-#include <algorithm>
-#include <utility>
-
 #include "driver/answer.h"
 #include "driver/command_words.h"
 #include "driver/comparison.h"
@@ -19,6 +12,13 @@
 #include "platform/inspect.h"
 #include "platform/sound.h"
 #include "platform/system.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <algorithm>
+#include <utility>
 
 namespace quenza::driver {
 
@@ -106,8 +106,7 @@ Driver::Outcome Driver::execute(const QString& line) {
         return noArguments(&Driver::start);
     }
     if (command == u"move" || command == u"click" || command == u"dblclick" ||
-        command == u"press" || command == u"release" || command == u"menu" ||
-        command == u"close") {
+        command == u"press" || command == u"release" || command == u"menu" || command == u"close") {
         return pointer(command, args);
     }
     if (command == u"key") {
@@ -213,9 +212,9 @@ Driver::Outcome Driver::replaceText(const Words& args) {
 }
 
 Driver::Outcome Driver::wait(const Words& args) {
-    const std::optional<qint64> ms =
-        args.words.size() == 1 && allBare(args) ? parseInteger(args.words.at(0).text)
-                                                : std::nullopt;
+    const std::optional<qint64> ms = args.words.size() == 1 && allBare(args)
+                                         ? parseInteger(args.words.at(0).text)
+                                         : std::nullopt;
     if (!ms || *ms < 0) {
         return {usage(QStringLiteral("wait"))};
     }
@@ -302,8 +301,8 @@ Driver::Outcome Driver::expect(const QString& line) {
     const QString& path = head.words.at(1);
     const std::optional<Op> op = parseOp(head.words.at(2));
     if (!op) {
-        return {QStringLiteral("%1 is not an operator (=, !=, <, <=, >, >=, ~)")
-                    .arg(head.words.at(2))};
+        return {
+            QStringLiteral("%1 is not an operator (=, !=, <, <=, >, >=, ~)").arg(head.words.at(2))};
     }
     QJsonParseError parseError;
     const QJsonDocument literal =

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "driver/input.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 #include <functional>
-
-#include "driver/input.h"
 
 namespace quenza::driver {
 

@@ -1,5 +1,13 @@
 #include "driver/dump.h"
 
+#include "driver/object_tree.h"
+#include "platform/clock.h"
+#include "platform/inspect.h"
+#include "platform/look.h"
+#include "platform/system.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -13,14 +21,6 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "driver/object_tree.h"
-#include "platform/clock.h"
-#include "platform/inspect.h"
-#include "platform/look.h"
-#include "platform/system.h"
-#include "platform/timer.h"
-#include "platform/twips.h"
-
 namespace quenza::driver {
 
 namespace {
@@ -30,8 +30,7 @@ namespace {
 constexpr quint32 kColourMask = 0xFFFFFF;
 
 quint32 bgrOf(const QColor& colour) {
-    return quint32(colour.red()) | (quint32(colour.green()) << 8) |
-           (quint32(colour.blue()) << 16);
+    return quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);
 }
 
 quint32 shownBackColor(const QWidget* widget) {
@@ -204,7 +203,11 @@ QJsonObject dumpWindow(const QString& name) {
 
 QJsonValue focusName() {
     QWidget* focus = QApplication::focusWidget();
-    if (focus == nullptr || focus->window()->objectName().isEmpty()) {
+    if (focus == nullptr) {
+        // Nothing in the active window takes the focus: keys go to the window.
+        return activeWindowName();
+    }
+    if (focus->window()->objectName().isEmpty()) {
         return QJsonValue::Null;
     }
     return controlPath(focus);

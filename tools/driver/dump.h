@@ -21,8 +21,8 @@ QJsonObject dumpWindow(QWidget* window);
 // One control: a tagged widget, a menu entry or a timer.
 QJsonObject dumpControl(QObject* control);
 
-// The window and control that hold the keyboard focus ("Form1.Label1(3)"),
-// or null.
+// The window and control that hold the keyboard focus ("Form1.Label1(3)";
+// the active window alone when none of its controls has it), or null.
 QJsonValue focusName();
 QJsonValue activeWindowName();
 

@@ -1,5 +1,11 @@
 #include "driver/input.h"
 
+#include "driver/event_pump.h"
+#include "driver/object_tree.h"
+#include "driver/reach.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,12 +15,6 @@
 #include <QPointer>
 #include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
-
-#include "driver/event_pump.h"
-#include "driver/object_tree.h"
-#include "driver/reach.h"
-#include "platform/timer.h"
-#include "platform/twips.h"
 
 namespace quenza::driver {
 
@@ -39,7 +39,8 @@ Aim aimAt(const Target& target) {
         return {{}, {}, QStringLiteral("%1 has no control %2").arg(target.window, target.control)};
     }
     if (qobject_cast<QAction*>(control) != nullptr) {
-        return {{}, {}, QStringLiteral("%1 is a menu entry: choose it with menu").arg(target.text())};
+        return {
+            {}, {}, QStringLiteral("%1 is a menu entry: choose it with menu").arg(target.text())};
     }
     if (qobject_cast<platform::Timer*>(control) != nullptr) {
         return {{}, {}, QStringLiteral("%1 is a timer").arg(target.text())};
@@ -185,8 +186,8 @@ QString Input::press(const Target& target) {
     activate(aim.window);
     if (aim.widget) {
         held_ |= Qt::LeftButton;
-        sendMouse(aim.widget, QEvent::MouseButtonPress, aim.widget->rect().center(),
-                  Qt::LeftButton, held_);
+        sendMouse(aim.widget, QEvent::MouseButtonPress, aim.widget->rect().center(), Qt::LeftButton,
+                  held_);
     }
     return {};
 }
@@ -209,9 +210,8 @@ QString Input::key(const Target& target, const QString& text) {
         }
         // Typed into the control that was clicked, as long as it is there.
         QPointer<QWidget> window = findWindow(target.window);
-        QPointer<QWidget> control = window ? qobject_cast<QWidget*>(findControl(window,
-                                                                                target.control))
-                                           : nullptr;
+        QPointer<QWidget> control =
+            window ? qobject_cast<QWidget*>(findControl(window, target.control)) : nullptr;
         for (const QChar c : text) {
             if (!stillShown(window) || !control) {
                 break;

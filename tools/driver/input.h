@@ -1,10 +1,10 @@
 #pragma once
 
+#include "driver/command_words.h"
+
 #include <QPoint>
 #include <QString>
 #include <optional>
-
-#include "driver/command_words.h"
 
 namespace quenza::driver {
 

@@ -49,8 +49,10 @@ Lookup applyIndices(QJsonValue value, QString where, const QList<int>& indices) 
         const QJsonArray array = value.toArray();
         if (index >= array.size()) {
             return {{},
-                    QStringLiteral("%1 has no index %2 (0..%3)").arg(where).arg(index).arg(
-                        array.size() - 1)};
+                    QStringLiteral("%1 has no index %2 (0..%3)")
+                        .arg(where)
+                        .arg(index)
+                        .arg(array.size() - 1)};
         }
         value = array.at(index);
         where += QStringLiteral("(%1)").arg(index);
@@ -97,8 +99,8 @@ Lookup follow(const QJsonValue& value, const QString& where, const QList<PathSte
         if (!current.isObject() || !current.toObject().contains(step.name)) {
             return {{}, QStringLiteral("%1 has no %2").arg(place, step.name)};
         }
-        Lookup element = applyIndices(current.toObject().value(step.name),
-                                      place + u'.' + step.name, step.indices);
+        Lookup element = applyIndices(current.toObject().value(step.name), place + u'.' + step.name,
+                                      step.indices);
         if (!element.error.isEmpty()) {
             return element;
         }
@@ -119,8 +121,8 @@ Lookup followInWindow(const QJsonObject& window, const QString& windowName,
     QJsonValue start;
     QString place = windowName + u'.' + step.text();
     if (window.contains(step.name)) {
-        Lookup own = applyIndices(window.value(step.name), windowName + u'.' + step.name,
-                                  step.indices);
+        Lookup own =
+            applyIndices(window.value(step.name), windowName + u'.' + step.name, step.indices);
         if (!own.error.isEmpty()) {
             return own;
         }
@@ -128,8 +130,8 @@ Lookup followInWindow(const QJsonObject& window, const QString& windowName,
     } else if (controls.contains(step.text())) {
         start = controls.value(step.text());
     } else if (fields.contains(step.name)) {
-        Lookup field = applyIndices(fields.value(step.name), windowName + u'.' + step.name,
-                                    step.indices);
+        Lookup field =
+            applyIndices(fields.value(step.name), windowName + u'.' + step.name, step.indices);
         if (!field.error.isEmpty()) {
             return field;
         }

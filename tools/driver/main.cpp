@@ -1,5 +1,11 @@
 // quenza-driver: plays the game's real windows from a script, on the
 // offscreen platform and under a virtual clock.
+#include "driver/driver.h"
+#include "driver/run_services.h"
+#include "driver/script_reader.h"
+#include "platform/system.h"
+#include "shell/application.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
@@ -9,12 +15,6 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
-
-#include "driver/driver.h"
-#include "driver/run_services.h"
-#include "driver/script_reader.h"
-#include "platform/system.h"
-#include "shell/application.h"
 
 using namespace quenza;
 
@@ -28,9 +28,9 @@ struct Arguments {
 
 // nullopt, after telling why, when the arguments are wrong.
 std::optional<Arguments> parseArguments(QCommandLineParser& parser, QTextStream& errors) {
-    const QCommandLineOption programDir(
-        QStringLiteral("program-dir"), QStringLiteral("Folder holding temas.tem and fx/."),
-        QStringLiteral("DIR"));
+    const QCommandLineOption programDir(QStringLiteral("program-dir"),
+                                        QStringLiteral("Folder holding temas.tem and fx/."),
+                                        QStringLiteral("DIR"));
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Per-user data folder (file0N.sop); default: "
                                                     "a new temporary folder removed at exit."),
@@ -121,8 +121,8 @@ int main(int argc, char* argv[]) {
 
     QFile scriptFile(arguments->script);
     if (!arguments->script.isEmpty() && !scriptFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        errors << "cannot read the script " << arguments->script << ": "
-               << scriptFile.errorString() << '\n';
+        errors << "cannot read the script " << arguments->script << ": " << scriptFile.errorString()
+               << '\n';
         return driver::kBadArguments;
     }
     QTemporaryDir tempData;

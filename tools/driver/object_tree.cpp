@@ -1,16 +1,16 @@
 #include "driver/object_tree.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QMessageBox>
-#include <QWidget>
-#include <QMainWindow>
-
 #include "platform/inspect.h"
 #include "platform/look.h"
 #include "platform/timer.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QWidget>
 
 namespace quenza::driver {
 
@@ -21,7 +21,8 @@ void walk(QObject* object, const std::function<void(QObject*)>& visit) {
         const auto* widget = qobject_cast<QWidget*>(child);
         // Another window (a dialog parented to this one) is not part of it;
         // a popup menu is.
-        if (widget != nullptr && widget->isWindow() && qobject_cast<const QMenu*>(widget) == nullptr) {
+        if (widget != nullptr && widget->isWindow() &&
+            qobject_cast<const QMenu*>(widget) == nullptr) {
             continue;
         }
         visit(child);
@@ -39,10 +40,10 @@ bool isGameWindow(const QWidget* widget) {
 } // namespace
 
 const QStringList& gameWindowNames() {
-    static const QStringList names = {
-        QStringLiteral("Inicio"), QStringLiteral("Form1"), QStringLiteral("Form3"),
-        QStringLiteral("Form4"),  QStringLiteral("Form5"), QStringLiteral("Form6"),
-        QStringLiteral("Form7"),  QStringLiteral("form8")};
+    static const QStringList names = {QStringLiteral("Inicio"), QStringLiteral("Form1"),
+                                      QStringLiteral("Form3"),  QStringLiteral("Form4"),
+                                      QStringLiteral("Form5"),  QStringLiteral("Form6"),
+                                      QStringLiteral("Form7"),  QStringLiteral("form8")};
     return names;
 }
 

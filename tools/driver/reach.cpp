@@ -1,10 +1,10 @@
 #include "driver/reach.h"
 
+#include "driver/object_tree.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QWidget>
-
-#include "driver/object_tree.h"
 
 namespace quenza::driver {
 

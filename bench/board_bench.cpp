@@ -1,7 +1,5 @@
 // Building a board and checking a selection: the work behind a new game and
 // behind every click on the grid.
-#include <benchmark/benchmark.h>
-
 #include "platform/game_random.h"
 #include "puzzle/generation.h"
 #include "puzzle/selection.h"
@@ -9,13 +7,15 @@
 #include "puzzle/theme.h"
 #include "puzzle/word_check.h"
 
+#include <benchmark/benchmark.h>
+
 namespace {
 
 using namespace quenza;
 
-const Word kTenWords = fromUtf8(
-    "1,\"animales de granja\",\"10\",\"perro\",\"gato\",\"vaca\",\"oveja\",\"cabra\","
-    "\"caballo\",\"gallina\",\"conejo\",\"pato\",\"cerdo\"");
+const Word kTenWords =
+    fromUtf8("1,\"animales de granja\",\"10\",\"perro\",\"gato\",\"vaca\",\"oveja\",\"cabra\","
+             "\"caballo\",\"gallina\",\"conejo\",\"pato\",\"cerdo\"");
 
 void BM_FullBoard(benchmark::State& state) {
     platform::GameRandom random(7);

@@ -1,16 +1,16 @@
 // One pointer move over the grid while a selection is open: all 144 cells are
 // given their colour again, through the real widgets and events.
-#include <QAction>
-#include <QApplication>
-#include <QMouseEvent>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-
 #include "game/form1.h"
 #include "platform/clock.h"
 #include "platform/game_random.h"
 #include "platform/sound.h"
 #include "platform/system.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include <QApplication>
-
 #include "shell/application.h"
+
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

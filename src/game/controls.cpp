@@ -1,13 +1,13 @@
 #include "controls.h"
 
+#include "platform/look.h"
+#include "platform/twips.h"
+#include "platform/widgets.h"
+
 #include <QAction>
 #include <QFrame>
 #include <QGroupBox>
 #include <QMenu>
-
-#include "platform/look.h"
-#include "platform/twips.h"
-#include "platform/widgets.h"
 
 namespace quenza {
 

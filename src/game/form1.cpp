@@ -1,10 +1,5 @@
 #include "form1.h"
 
-#include <QAction>
-#include <QCloseEvent>
-#include <QDir>
-#include <QJsonArray>
-
 #include "colors.h"
 #include "form1_builder.h"
 #include "game_state.h"
@@ -17,6 +12,11 @@
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "puzzle/text.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QJsonArray>
 
 namespace quenza {
 
@@ -33,7 +33,9 @@ std::vector<std::string> toStdLines(const QStringList& lines) {
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) { buildForm1(*this); }
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+    buildForm1(*this);
+}
 
 Form1::~Form1() = default;
 
@@ -97,10 +99,18 @@ void Form1::closeEvent(QCloseEvent* event) {
     platform::endProgram();
 }
 
-QString Form1::minutoText() const { return minuto->text(); }
-QString Form1::segundoText() const { return segundo->text(); }
-QString Form1::tituloText() const { return Titulo->text(); }
-std::int16_t Form1::num_palabras() const { return gameState().board.num_palabras; }
+QString Form1::minutoText() const {
+    return minuto->text();
+}
+QString Form1::segundoText() const {
+    return segundo->text();
+}
+QString Form1::tituloText() const {
+    return Titulo->text();
+}
+std::int16_t Form1::num_palabras() const {
+    return gameState().board.num_palabras;
+}
 
 QJsonObject Form1::fields() const {
     const GameState& state = gameState();

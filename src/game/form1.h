@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/inspect.h"
+#include "puzzle/played_log.h"
+
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
 #include <functional>
-
-#include "platform/inspect.h"
-#include "puzzle/played_log.h"
 
 class QAction;
 class QGroupBox;

@@ -1,8 +1,4 @@
 // Builds the controls and menus of the main window at their designed places.
-#include <QAction>
-#include <QGroupBox>
-#include <QMenuBar>
-
 #include "colors.h"
 #include "controls.h"
 #include "form1.h"
@@ -11,6 +7,10 @@
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "puzzle/board.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMenuBar>
 
 namespace quenza {
 
@@ -75,10 +75,10 @@ private:
                                      {240, 240, 480, 240});
         f.quedan = makeAutoSizeLabel(s(), QStringLiteral("quedan"), QStringLiteral("Quedan"),
                                      {4320, 705, 675, 240});
-        f.numero = makeLabel(s(), QStringLiteral("numero"), QStringLiteral("XX"),
-                             {5040, 705, 210, 240});
-        f.palabras = makeAutoSizeLabel(s(), QStringLiteral("palabras"),
-                                       QStringLiteral("palabras"), {5280, 705, 735, 240});
+        f.numero =
+            makeLabel(s(), QStringLiteral("numero"), QStringLiteral("XX"), {5040, 705, 210, 240});
+        f.palabras = makeAutoSizeLabel(s(), QStringLiteral("palabras"), QStringLiteral("palabras"),
+                                       {5280, 705, 735, 240});
         // Shown once a theme is loaded.
         for (QLabel* label : {f.Titulo, f.quedan, f.numero, f.palabras}) {
             label->setVisible(false);
@@ -91,10 +91,10 @@ private:
         platform::setForeColor(f.Frame1, kWordListFrame);
         for (int i = 0; i < kSlots; ++i) {
             const QRect place{240, 360 + 360 * i, 300, 210};
-            auto* word = makeAutoSizeLabel(f.Frame1, indexed("resultado", i),
-                                           QStringLiteral("PAL"), place);
-            auto* start = makeAutoSizeLabel(f.Frame1, indexed("res3", i), QStringLiteral("PAL"),
-                                            place);
+            auto* word =
+                makeAutoSizeLabel(f.Frame1, indexed("resultado", i), QStringLiteral("PAL"), place);
+            auto* start =
+                makeAutoSizeLabel(f.Frame1, indexed("res3", i), QStringLiteral("PAL"), place);
             platform::setForeColor(word, 0x000000);
             platform::setForeColor(start, kFirstLetters);
             word->setVisible(false);
@@ -107,12 +107,12 @@ private:
     void clock() {
         f.stop_pict = makePicture(s(), QStringLiteral("stop_pict"), {6240, 50, 495, 495});
         f.stop_pict->setVisible(false);
-        f.minuto = makeLabel(s(), QStringLiteral("minuto"), QStringLiteral("00"),
-                             {6885, 120, 360, 360});
-        f.Label6 = makeLabel(s(), QStringLiteral("Label6"), QStringLiteral(":"),
-                             {7320, 120, 90, 360});
-        f.segundo = makeLabel(s(), QStringLiteral("segundo"), QStringLiteral("00"),
-                              {7440, 120, 360, 360});
+        f.minuto =
+            makeLabel(s(), QStringLiteral("minuto"), QStringLiteral("00"), {6885, 120, 360, 360});
+        f.Label6 =
+            makeLabel(s(), QStringLiteral("Label6"), QStringLiteral(":"), {7320, 120, 90, 360});
+        f.segundo =
+            makeLabel(s(), QStringLiteral("segundo"), QStringLiteral("00"), {7440, 120, 360, 360});
         for (QLabel* label : {f.minuto, f.Label6, f.segundo}) {
             setControlFont(label, QStringLiteral("Arial"), 14, true);
         }
@@ -129,8 +129,8 @@ private:
                                           {7300, 5320, 210, 240});
         f.Label3 = makeAutoSizeLabel(s(), QStringLiteral("Label3"),
                                      QStringLiteral("Tiempo Comodín:"), {6240, 550, 1215, 210});
-        f.Label2 = makeLabel(s(), QStringLiteral("Label2"), QStringLiteral("60"),
-                             {7500, 530, 210, 240});
+        f.Label2 =
+            makeLabel(s(), QStringLiteral("Label2"), QStringLiteral("60"), {7500, 530, 210, 240});
         platform::setForeColor(f.ejemplo1, kExampleText);
         platform::setForeColor(f.ejemplo2, kExampleText);
         platform::setForeColor(f.puntuacion1, kScoreTitle);
@@ -166,10 +166,11 @@ private:
         jugar->setObjectName(QStringLiteral("jugar_menu"));
         jugar->menuAction()->setObjectName(QStringLiteral("jugar"));
         QMenu* nuevo = makeSubmenu(jugar, QStringLiteral("nuevo"), QStringLiteral("Nueva partida"));
-        f.tradicional = makeMenuEntry(nuevo, QStringLiteral("tradicional"),
-                                      QStringLiteral("Tradicional"));
+        f.tradicional =
+            makeMenuEntry(nuevo, QStringLiteral("tradicional"), QStringLiteral("Tradicional"));
         makeSeparator(nuevo, QStringLiteral("n"));
-        f.evolution = makeMenuEntry(nuevo, QStringLiteral("evolution"), QStringLiteral("Evolution"));
+        f.evolution =
+            makeMenuEntry(nuevo, QStringLiteral("evolution"), QStringLiteral("Evolution"));
         f.guardame = makeMenuEntry(jugar, QStringLiteral("guardame"), QStringLiteral("Guardar"));
         f.guardame->setEnabled(false);
         f.cargame = makeMenuEntry(jugar, QStringLiteral("cargame"), QStringLiteral("Cargar"));
@@ -180,7 +181,8 @@ private:
         QMenu* opciones = bar->addMenu(QStringLiteral("Opciones"));
         opciones->setObjectName(QStringLiteral("opciones_menu"));
         opciones->menuAction()->setObjectName(QStringLiteral("opciones"));
-        QMenu* sonido = makeSubmenu(opciones, QStringLiteral("menu_sonido"), QStringLiteral("Sonido"));
+        QMenu* sonido =
+            makeSubmenu(opciones, QStringLiteral("menu_sonido"), QStringLiteral("Sonido"));
         f.con_sonido = makeMenuEntry(sonido, QStringLiteral("con_sonido"), QStringLiteral("ON"));
         f.sin_sonido = makeMenuEntry(sonido, QStringLiteral("sin_sonido"), QStringLiteral("OFF"));
         for (QAction* entry : {f.con_sonido, f.sin_sonido}) {
@@ -200,8 +202,10 @@ private:
         QMenu* ayuda = bar->addMenu(QStringLiteral("Ayuda"));
         ayuda->setObjectName(QStringLiteral("ayuda_menu"));
         ayuda->menuAction()->setObjectName(QStringLiteral("ayuda"));
-        f.contenido = makeMenuEntry(ayuda, QStringLiteral("contenido"), QStringLiteral("Contenido"));
-        f.acerca = makeMenuEntry(ayuda, QStringLiteral("acerca"), QStringLiteral("Acerca de Quenza"));
+        f.contenido =
+            makeMenuEntry(ayuda, QStringLiteral("contenido"), QStringLiteral("Contenido"));
+        f.acerca =
+            makeMenuEntry(ayuda, QStringLiteral("acerca"), QStringLiteral("Acerca de Quenza"));
 
         connectMenus();
     }
@@ -210,7 +214,8 @@ private:
     void connectMenus() {
         Form1* form = &f;
         const auto on = [form](QAction* entry, void (Form1::*handler)()) {
-            QObject::connect(entry, &QAction::triggered, form, [form, handler] { (form->*handler)(); });
+            QObject::connect(entry, &QAction::triggered, form,
+                             [form, handler] { (form->*handler)(); });
         };
         on(f.tradicional, &Form1::tradicional_Click);
         on(f.con_sonido, &Form1::con_sonido_Click);
@@ -234,6 +239,8 @@ private:
     Form1& f;
 };
 
-void buildForm1(Form1& form) { Form1Builder(form).build(); }
+void buildForm1(Form1& form) {
+    Form1Builder(form).build();
+}
 
 } // namespace quenza

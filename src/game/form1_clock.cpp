@@ -1,11 +1,11 @@
 // The game clock: two labels that count up in the traditional game and down
 // in the evolution game.
-#include <QLabel>
-
 #include "form1.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
 #include "puzzle/clock_text.h"
+
+#include <QLabel>
 
 namespace quenza {
 

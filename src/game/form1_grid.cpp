@@ -1,7 +1,5 @@
 // The board on the main window: showing it, the pointer preview, the two
 // clicks that mark a word and what happens when one is found.
-#include <QGroupBox>
-
 #include "colors.h"
 #include "controls.h"
 #include "form1.h"
@@ -16,10 +14,14 @@
 #include "puzzle/theme.h"
 #include "puzzle/word_check.h"
 
+#include <QGroupBox>
+
 namespace quenza {
 
 namespace {
-QString toQString(const Word& text) { return QString::fromStdU32String(text); }
+QString toQString(const Word& text) {
+    return QString::fromStdU32String(text);
+}
 } // namespace
 
 void Form1::showBoard() {

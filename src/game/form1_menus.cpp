@@ -1,6 +1,4 @@
 // The menu entries that act on the main window itself, and its own surface.
-#include <QAction>
-
 #include "form1.h"
 #include "game_state.h"
 #include "platform/look.h"
@@ -8,13 +6,17 @@
 #include "platform/text_file.h"
 #include "platform/twips.h"
 
+#include <QAction>
+
 namespace quenza {
 
 namespace {
 constexpr int kDefaultPointer = 0;
 constexpr int kBoardPointer = 99;
 
-bool hasEntries(const QString& rankingPath) { return platform::fileSize(rankingPath) > 0; }
+bool hasEntries(const QString& rankingPath) {
+    return platform::fileSize(rankingPath) > 0;
+}
 } // namespace
 
 void Form1::con_sonido_Click() {
@@ -29,9 +31,13 @@ void Form1::sin_sonido_Click() {
     con_sonido->setChecked(false);
 }
 
-void Form1::reinicio_rank_evol_Click() { platform::removeFile(gameState().ruta_file04); }
+void Form1::reinicio_rank_evol_Click() {
+    platform::removeFile(gameState().ruta_file04);
+}
 
-void Form1::reinicio_rank_trad_Click() { platform::removeFile(gameState().ruta_file05); }
+void Form1::reinicio_rank_trad_Click() {
+    platform::removeFile(gameState().ruta_file05);
+}
 
 void Form1::Form_MouseMove(QPoint pixels) {
     const QPoint twips = platform::pixelsToTwips(pixels);

@@ -1,10 +1,5 @@
 // The traditional game: the word list shown, the clock counting up, the
 // result dialog at the end and a new game after it.
-#include <QAction>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-
 #include "controls.h"
 #include "form1.h"
 #include "game_state.h"
@@ -15,6 +10,11 @@
 #include "puzzle/generation.h"
 #include "puzzle/text.h"
 #include "puzzle/theme.h"
+
+#include <QAction>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
 
 namespace quenza {
 

@@ -1,10 +1,10 @@
 #include "game_state.h"
 
-#include <QDir>
-#include <QJsonArray>
-
 #include "json_arrays.h"
 #include "platform/sound.h"
+
+#include <QDir>
+#include <QJsonArray>
 
 namespace quenza {
 
@@ -15,9 +15,7 @@ GameState& gameState() {
 
 void GameState::setDataFolder(const QString& folder) {
     dir_windows = QDir::cleanPath(folder);
-    const auto path = [&](int n) {
-        return dir_windows + QStringLiteral("/file0%1.sop").arg(n);
-    };
+    const auto path = [&](int n) { return dir_windows + QStringLiteral("/file0%1.sop").arg(n); };
     ruta_file01 = path(1);
     ruta_file03 = path(3);
     ruta_file04 = path(4);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "puzzle/board.h"
+#include "puzzle/selection.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <array>
 #include <cstdint>
-
-#include "puzzle/board.h"
-#include "puzzle/selection.h"
 
 namespace quenza {
 

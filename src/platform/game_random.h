@@ -1,9 +1,9 @@
 #pragma once
 
+#include "puzzle/random.h"
+
 #include <cstdint>
 #include <random>
-
-#include "puzzle/random.h"
 
 namespace quenza::platform {
 

@@ -1,22 +1,31 @@
 #include "board.h"
 
-#include <algorithm>
-
 #include "text.h"
+
+#include <algorithm>
 
 namespace quenza {
 
 int directionStep(int code) {
     switch (code) {
-    case 1: return 1;
-    case 2: return -1;
-    case 3: return 12;
-    case 4: return -12;
-    case 5: return 13;
-    case 6: return -13;
-    case 7: return 11;
-    case 8: return -11;
-    default: return 0;
+    case 1:
+        return 1;
+    case 2:
+        return -1;
+    case 3:
+        return 12;
+    case 4:
+        return -12;
+    case 5:
+        return 13;
+    case 6:
+        return -13;
+    case 7:
+        return 11;
+    case 8:
+        return -11;
+    default:
+        return 0;
     }
 }
 
@@ -30,7 +39,8 @@ Board Board::fromRows(const std::array<std::string_view, kSide>& rows) {
     for (int r = 0; r < kSide; ++r) {
         const Word letters = fromUtf8(rows[static_cast<size_t>(r)]);
         for (int c = 0; c < kSide && c < static_cast<int>(letters.size()); ++c) {
-            board.letra[static_cast<size_t>(cellAt(r + 1, c + 1))] = letters[static_cast<size_t>(c)];
+            board.letra[static_cast<size_t>(cellAt(r + 1, c + 1))] =
+                letters[static_cast<size_t>(c)];
         }
     }
     return board;
@@ -50,7 +60,8 @@ void Board::placeWord(int slot, const Word& word, int first, int direction) {
 
 bool Board::slotPlaced(int slot) const {
     const auto& cells = celdas_palabra[static_cast<size_t>(slot)];
-    return std::any_of(cells.begin(), cells.begin() + kMaxLetters, [](std::int16_t c) { return c != 0; });
+    return std::any_of(cells.begin(), cells.begin() + kMaxLetters,
+                       [](std::int16_t c) { return c != 0; });
 }
 
 } // namespace quenza

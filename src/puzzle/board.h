@@ -12,19 +12,27 @@ using Word = std::u32string;
 
 inline constexpr int kSide = 12;
 inline constexpr int kCells = 144;
-inline constexpr int kSlots = 10;     // word slots 0..9
+inline constexpr int kSlots = 10;      // word slots 0..9
 inline constexpr int kMaxLetters = 10; // letter positions 0..9 of a slot
 inline constexpr int kDirectionPos = 10;
 
 // Cells are numbered 1..144, row by row from the top-left corner.
-constexpr int row0(int cell) { return (cell - 1) / kSide; }
-constexpr int col0(int cell) { return (cell - 1) % kSide; }
-constexpr int cellAt(int row, int col) { return (row - 1) * kSide + col; } // 1-based row/col
+constexpr int row0(int cell) {
+    return (cell - 1) / kSide;
+}
+constexpr int col0(int cell) {
+    return (cell - 1) % kSide;
+}
+constexpr int cellAt(int row, int col) {
+    return (row - 1) * kSide + col;
+} // 1-based row/col
 
 // Direction codes 1..8: odd codes read in ascending cell order, even codes in
 // descending order.
 int directionStep(int code);
-constexpr bool isReverseDirection(int code) { return code == 2 || code == 4 || code == 6 || code == 8; }
+constexpr bool isReverseDirection(int code) {
+    return code == 2 || code == 4 || code == 6 || code == 8;
+}
 
 using SlotCells = std::array<std::int16_t, kMaxLetters + 1>; // positions 0..9 + direction code
 using Selection = std::array<std::int16_t, kMaxLetters>;

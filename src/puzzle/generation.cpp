@@ -1,8 +1,8 @@
 #include "generation.h"
 
-#include <algorithm>
-
 #include "text.h"
+
+#include <algorithm>
 
 namespace quenza {
 
@@ -14,14 +14,22 @@ constexpr int kFillerLetters = 25; // A..Y: fillers are never Z, accented or Ñ
 // Start cell of a run for each direction, from the five draws.
 int startCell(int dir, int a, int b, int c, int e, int f) {
     switch (dir) {
-    case 1: return a + 12 * b;
-    case 2: return e + 12 * b;
-    case 3: return 12 * a + b;
-    case 4: return 12 * e + b;
-    case 5: return a + 12 * c;
-    case 6: return e + 12 * f;
-    case 7: return e + 12 * c;
-    default: return a + 12 * f;
+    case 1:
+        return a + 12 * b;
+    case 2:
+        return e + 12 * b;
+    case 3:
+        return 12 * a + b;
+    case 4:
+        return 12 * e + b;
+    case 5:
+        return a + 12 * c;
+    case 6:
+        return e + 12 * f;
+    case 7:
+        return e + 12 * c;
+    default:
+        return a + 12 * f;
     }
 }
 
@@ -99,6 +107,8 @@ void OrdEnar_MatriZ(Board& board) {
     }
 }
 
-void OrdEnar(Selection& celdas_seleccion) { exchangeSort(celdas_seleccion, kMaxLetters); }
+void OrdEnar(Selection& celdas_seleccion) {
+    exchangeSort(celdas_seleccion, kMaxLetters);
+}
 
 } // namespace quenza

@@ -1,8 +1,8 @@
 #include "played_log.h"
 
-#include <algorithm>
-
 #include "text.h"
+
+#include <algorithm>
 
 namespace quenza {
 
@@ -22,7 +22,8 @@ bool allPlayed(int themeCount, const PlayedThemes& sopas_jugadas) {
 
 } // namespace
 
-bool loadPlayedLog(const std::vector<std::string>& logLines, int sopas, PlayedThemes& sopas_jugadas) {
+bool loadPlayedLog(const std::vector<std::string>& logLines, int sopas,
+                   PlayedThemes& sopas_jugadas) {
     sopas_jugadas.fill(0);
     // Lines past the last entry are ignored: the reset rule keeps the log far
     // shorter unless the theme file holds over a thousand themes.

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "random.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "random.h"
 
 namespace quenza {
 
@@ -24,7 +24,8 @@ public:
 // each line, read as a number; lines past 1001 are ignored) and applies the
 // reset rule: fewer than ten unplayed themes empties the log. Returns whether
 // the log must be emptied.
-bool loadPlayedLog(const std::vector<std::string>& logLines, int sopas, PlayedThemes& sopas_jugadas);
+bool loadPlayedLog(const std::vector<std::string>& logLines, int sopas,
+                   PlayedThemes& sopas_jugadas);
 
 // Chooses an unplayed theme 1..themeCount, appends it to the log and to
 // `sopas_jugadas`. When every theme has been played, the log is emptied first

@@ -26,7 +26,9 @@ int diagonalStep(int from, int to) {
     return 0;
 }
 
-bool sameDiagonal(int a, int b) { return std::abs(row0(a) - row0(b)) == std::abs(col0(a) - col0(b)); }
+bool sameDiagonal(int a, int b) {
+    return std::abs(row0(a) - row0(b)) == std::abs(col0(a) - col0(b));
+}
 
 // Cells from `s` to `m` of a vertical line, one per row, starting at `s`.
 template <typename Visit> void verticalRun(int s, int m, Visit visit) {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "board.h"
+
 #include <bitset>
 #include <cstdint>
 #include <string>
-
-#include "board.h"
 
 namespace quenza {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "board.h"
+
 #include <string>
 #include <string_view>
-
-#include "board.h"
 
 namespace quenza {
 

@@ -1,9 +1,9 @@
 #include "theme.h"
 
-#include <algorithm>
-
 #include "generation.h"
 #include "text.h"
+
+#include <algorithm>
 
 namespace quenza {
 
@@ -73,7 +73,9 @@ ThemeLine parseThemeLine(const Word& line) {
     return theme;
 }
 
-int titleFontSize(const Word& title) { return title.size() > kSmallTitleAbove ? 8 : 10; }
+int titleFontSize(const Word& title) {
+    return title.size() > kSmallTitleAbove ? 8 : 10;
+}
 
 void cargar(Board& board, const Word& line, int direccion_unica, Random& random) {
     const ThemeLine theme = parseThemeLine(line);

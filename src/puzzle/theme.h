@@ -1,18 +1,18 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "board.h"
 #include "random.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace quenza {
 
 // One line of the theme library, parsed the way the game reads it.
 struct ThemeLine {
-    Word title;               // first character already upper-cased
-    std::int16_t count = 0;   // words the board asks for, 0..10
-    std::vector<Word> words;  // exactly `count` entries; an empty word is a slot left empty
+    Word title;              // first character already upper-cased
+    std::int16_t count = 0;  // words the board asks for, 0..10
+    std::vector<Word> words; // exactly `count` entries; an empty word is a slot left empty
 };
 
 // Parses a theme line: every field after the first loses one delimiter at each

@@ -49,7 +49,11 @@ FoundWord DesaCtivaR(Board& board, int slot) {
     return found;
 }
 
-const char* quedanCaption(int numero) { return numero == 1 ? "Queda" : "Quedan"; }
-const char* palabrasCaption(int numero) { return numero == 1 ? "palabra" : "palabras"; }
+const char* quedanCaption(int numero) {
+    return numero == 1 ? "Queda" : "Quedan";
+}
+const char* palabrasCaption(int numero) {
+    return numero == 1 ? "palabra" : "palabras";
+}
 
 } // namespace quenza

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "board.h"
+
 #include <optional>
 #include <vector>
-
-#include "board.h"
 
 namespace quenza {
 
@@ -14,8 +14,8 @@ std::optional<int> matchingSlot(Board& board);
 
 struct FoundWord {
     int slot = 0;
-    Word word;                // read off the grid in the word's direction
-    std::vector<int> cells;   // cells hidden, in reading order
+    Word word;              // read off the grid in the word's direction
+    std::vector<int> cells; // cells hidden, in reading order
 };
 
 // Marks `slot` found: reads its word from the selection, hides the cells,

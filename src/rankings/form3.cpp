@@ -1,10 +1,5 @@
 #include "form3.h"
 
-#include <QCloseEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-
 #include "game/artwork.h"
 #include "game/controls.h"
 #include "game/form1.h"
@@ -17,13 +12,18 @@
 #include "puzzle/text.h"
 #include "rankings/ranking_store.h"
 
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
 namespace quenza {
 
 namespace {
 
-constexpr quint32 kTimeText = 0x0000FF;   // red
+constexpr quint32 kTimeText = 0x0000FF;    // red
 constexpr quint32 kVerdictText = 0xFF0000; // blue
-constexpr quint32 kPromptText = 0xFF8080; // light blue
+constexpr quint32 kPromptText = 0xFF8080;  // light blue
 constexpr quint32 kNameBox = 0xFFC0C0;
 const QSize kButtonPixels(32, 32);
 
@@ -70,8 +70,8 @@ void Form3::build() {
     Label8 = smallLabel(this, "Label8", "Demasiado Lento", {960, 960, 1440, 210}, kVerdictText);
     Label7 = smallLabel(this, "Label7", "No has conseguido entrar en el ranking",
                         {240, 1200, 3255, 210}, kVerdictText);
-    Label6 = smallLabel(this, "Label6", "Introduce el nombre:", {120, 1560, 1740, 210},
-                        kPromptText);
+    Label6 =
+        smallLabel(this, "Label6", "Introduce el nombre:", {120, 1560, 1740, 210}, kPromptText);
     Label6->setVisible(false);
 
     Text1 = new QLineEdit(QStringLiteral("Player"), this);

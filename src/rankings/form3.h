@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/inspect.h"
+
 #include <QWidget>
 #include <cstdint>
-
-#include "platform/inspect.h"
 
 class QLabel;
 class QLineEdit;

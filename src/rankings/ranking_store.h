@@ -1,15 +1,15 @@
 #pragma once
 
+#include "puzzle/ranking.h"
+
 #include <QString>
 #include <QStringList>
-
-#include "puzzle/ranking.h"
 
 namespace quenza {
 
 // One ranking file in the data folder. Reading and writing make sure the file
-// exists first (hasEntries and reset leave a missing file missing). Rewrites go through the scratch file and replace the ranking
-// atomically, so a crash or a full disk never leaves it half written.
+// exists first (hasEntries and reset leave a missing file missing). Rewrites go through the scratch
+// file and replace the ranking atomically, so a crash or a full disk never leaves it half written.
 class RankingStore {
 public:
     RankingStore(QString rankingPath, QString scratchPath);

@@ -1,17 +1,17 @@
 #include "application.h"
 
-#include <QApplication>
-#include <QFont>
-#include <QScreen>
-
 #include "game/artwork.h"
 #include "game/form1.h"
+#include "game/game_state.h"
 #include "inicio.h"
 #include "platform/inspect.h"
 #include "platform/look.h"
 #include "platform/twips.h"
 #include "rankings/form3.h"
-#include "game/game_state.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
 
 namespace quenza {
 
@@ -53,7 +53,9 @@ void Application::start() {
     inicio_->activateWindow();
 }
 
-Form1* Application::form1() const { return form1_; }
+Form1* Application::form1() const {
+    return form1_;
+}
 
 void Application::openMainWindow() {
     form1_ = new Form1;

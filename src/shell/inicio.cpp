@@ -1,16 +1,16 @@
 #include "inicio.h"
 
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMouseEvent>
-
 #include "game/artwork.h"
 #include "game/controls.h"
 #include "platform/look.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "version.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 
 namespace quenza {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
-
 #include "platform/inspect.h"
+
+#include <QWidget>
 
 namespace quenza {
 

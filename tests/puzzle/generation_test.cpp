@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace quenza {
@@ -93,6 +95,10 @@ struct StartCase {
     std::vector<int> cells; // in placement order
 };
 
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << "direction " << c.dir;
+}
+
 class StartCellByDirection : public ::testing::TestWithParam<StartCase> {};
 
 // GATO (L = 4, D = 8) with a = 2, b = 3, c = 4, e = 9, f = 7: every start-cell
@@ -126,14 +132,17 @@ TEST_P(StartCellByDirection, UsesTheDrawsInOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEight, StartCellByDirection,
-                         ::testing::Values(StartCase{1, {38, 39, 40, 41}},   // a + 12b
-                                           StartCase{2, {45, 44, 43, 42}},   // e + 12b
-                                           StartCase{3, {27, 39, 51, 63}},   // 12a + b
-                                           StartCase{4, {111, 99, 87, 75}},  // 12e + b
-                                           StartCase{5, {50, 63, 76, 89}},   // a + 12c
-                                           StartCase{6, {93, 80, 67, 54}},   // e + 12f
-                                           StartCase{7, {57, 68, 79, 90}},   // e + 12c
-                                           StartCase{8, {86, 75, 64, 53}})); // a + 12f
+                         ::testing::Values(StartCase{1, {38, 39, 40, 41}},  // a + 12b
+                                           StartCase{2, {45, 44, 43, 42}},  // e + 12b
+                                           StartCase{3, {27, 39, 51, 63}},  // 12a + b
+                                           StartCase{4, {111, 99, 87, 75}}, // 12e + b
+                                           StartCase{5, {50, 63, 76, 89}},  // a + 12c
+                                           StartCase{6, {93, 80, 67, 54}},  // e + 12f
+                                           StartCase{7, {57, 68, 79, 90}},  // e + 12c
+                                           StartCase{8, {86, 75, 64, 53}}), // a + 12f
+                         [](const ::testing::TestParamInfo<StartCase>& info) {
+                             return "dir" + std::to_string(info.param.dir);
+                         });
 
 TEST(IntRodUcir, LowestDrawsStartAtCellOne) {
     ScriptedRandom random(placementDraws(5, 1, 0, 1, 1, 11, 11));

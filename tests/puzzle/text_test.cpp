@@ -58,6 +58,21 @@ TEST(Utf8, InvalidBytesDecodeAsReplacementCharacters) {
     EXPECT_EQ(word[2], U'b');
 }
 
+TEST(Utf8, OverlongAndSurrogateFormsAreNotLetters) {
+    // "\xC0\xAC" would smuggle in a comma, the field separator of the theme file.
+    EXPECT_EQ(fromUtf8("\xC0\xAC").find(U','), Word::npos);
+    EXPECT_EQ(fromUtf8("\xE0\x80\xAF").find(U'/'), Word::npos);
+    EXPECT_EQ(fromUtf8("\xED\xA0\x80").find(U'\xD800'), Word::npos);
+    EXPECT_EQ(fromUtf8("\xC0\xAC")[0], U'\uFFFD');
+}
+
+TEST(Utf8, ATruncatedSequenceAtTheEnd) {
+    const Word word = fromUtf8("ab\xC3");
+    ASSERT_GE(word.size(), 3u);
+    EXPECT_EQ(word.substr(0, 2), Word(U"ab"));
+    EXPECT_EQ(word[2], U'\uFFFD');
+}
+
 TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
     EXPECT_EQ(leadingNumber("12"), 12);
     EXPECT_EQ(leadingNumber("7,x"), 7);

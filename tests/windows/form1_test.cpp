@@ -1,15 +1,15 @@
+#include "game/form1.h"
+#include "game/game_state.h"
+#include "platform/look.h"
+#include "platform/twips.h"
+#include "window_fixture.h"
+
 #include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QtTest>
-
-#include "game/form1.h"
-#include "game/game_state.h"
-#include "platform/look.h"
-#include "platform/twips.h"
-#include "window_fixture.h"
 
 using namespace quenza;
 using namespace quenza::testing;
@@ -21,7 +21,9 @@ private:
     std::unique_ptr<WindowFixture> fixture;
     std::unique_ptr<Form1> form;
 
-    QAction* entry(const char* name) const { return child<QAction>(form.get(), QLatin1String(name)); }
+    QAction* entry(const char* name) const {
+        return child<QAction>(form.get(), QLatin1String(name));
+    }
     QLabel* label(const QString& name) const { return child<QLabel>(form.get(), name); }
 
     void startTraditional() {

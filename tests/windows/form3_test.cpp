@@ -1,14 +1,14 @@
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QtTest>
-
 #include "game/form1.h"
 #include "platform/look.h"
 #include "platform/text_file.h"
 #include "platform/twips.h"
 #include "rankings/form3.h"
 #include "window_fixture.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
 
 using namespace quenza;
 using namespace quenza::testing;

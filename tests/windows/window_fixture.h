@@ -1,16 +1,16 @@
 #pragma once
 
+#include "platform/clock.h"
+#include "platform/game_random.h"
+#include "platform/sound.h"
+#include "platform/system.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
-
-#include "platform/clock.h"
-#include "platform/game_random.h"
-#include "platform/sound.h"
-#include "platform/system.h"
 
 namespace quenza::testing {
 
@@ -41,7 +41,9 @@ template <typename T = QWidget> T* child(const QObject* window, const QString& n
     return found;
 }
 
-inline QString cellName(int i) { return QStringLiteral("Label1(%1)").arg(i); }
+inline QString cellName(int i) {
+    return QStringLiteral("Label1(%1)").arg(i);
+}
 
 inline void moveOver(QWidget* widget, QPoint at = {-1, -1}) {
     const QPointF pos = at.x() < 0 ? QPointF(widget->rect().center()) : QPointF(at);

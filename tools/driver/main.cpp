@@ -86,11 +86,13 @@ std::optional<Arguments> parseArguments(QCommandLineParser& parser, QTextStream&
 }
 
 // The offscreen platform says so each time a window asks for what it cannot
-// do (raise, grab the keyboard); that is not news worth a line.
+// do (raise, grab the keyboard), and a headless machine has no runtime
+// folder; neither is news worth a line between the answers.
 QtMessageHandler standardHandler = nullptr;
 
 void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtWarningMsg && text.startsWith(u"This plugin does not support")) {
+    if (type == QtWarningMsg && (text.startsWith(u"This plugin does not support") ||
+                                 text.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))) {
         return;
     }
     standardHandler(type, context, text);

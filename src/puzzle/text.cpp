@@ -2,53 +2,72 @@
 
 #include <cctype>
 #include <limits>
+#include <optional>
 
 namespace quenza {
+
+namespace {
+
+constexpr Letter kReplacement = U'\uFFFD';
+
+// The length of the sequence a lead byte opens, and the smallest code point
+// such a sequence may carry (anything smaller is an overlong form).
+struct Lead {
+    int extra;
+    char32_t bits;
+    char32_t minimum;
+};
+
+std::optional<Lead> leadOf(unsigned char byte) {
+    if (byte < 0x80) {
+        return Lead{0, byte, 0};
+    }
+    if (byte >= 0xC2 && byte <= 0xDF) {
+        return Lead{1, byte & 0x1Fu, 0x80};
+    }
+    if ((byte & 0xF0) == 0xE0) {
+        return Lead{2, byte & 0x0Fu, 0x800};
+    }
+    if (byte >= 0xF0 && byte <= 0xF4) {
+        return Lead{3, byte & 0x07u, 0x10000};
+    }
+    return std::nullopt;
+}
+
+bool isScalarValue(char32_t cp) {
+    return cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+}
+
+} // namespace
 
 Word fromUtf8(std::string_view text) {
     Word out;
     out.reserve(text.size());
     size_t i = 0;
     while (i < text.size()) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        char32_t cp = 0;
-        if (byte < 0x80) {
-            cp = byte;
-        } else if ((byte & 0xE0) == 0xC0) {
-            cp = byte & 0x1F;
-            extra = 1;
-        } else if ((byte & 0xF0) == 0xE0) {
-            cp = byte & 0x0F;
-            extra = 2;
-        } else if ((byte & 0xF8) == 0xF0) {
-            cp = byte & 0x07;
-            extra = 3;
-        } else {
-            out.push_back(U'\uFFFD');
+        const auto lead = leadOf(static_cast<unsigned char>(text[i]));
+        if (!lead) {
+            out.push_back(kReplacement);
             ++i;
             continue;
         }
-        if (i + static_cast<size_t>(extra) >= text.size()) {
-            out.push_back(U'\uFFFD');
-            break;
-        }
-        bool valid = true;
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
+        const auto extra = static_cast<size_t>(lead->extra);
+        char32_t cp = lead->bits;
+        size_t k = 1;
+        for (; k <= extra && i + k < text.size(); ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
             if ((next & 0xC0) != 0x80) {
-                valid = false;
                 break;
             }
-            cp = (cp << 6) | (next & 0x3F);
+            cp = (cp << 6) | (next & 0x3Fu);
         }
-        if (!valid) {
-            out.push_back(U'\uFFFD');
-            ++i;
+        if (k <= extra || cp < lead->minimum || !isScalarValue(cp)) {
+            out.push_back(kReplacement);
+            i += k;
             continue;
         }
         out.push_back(cp);
-        i += static_cast<size_t>(extra) + 1;
+        i += extra + 1;
     }
     return out;
 }

@@ -91,36 +91,36 @@ TEST(IniCiar, ClearsTheBoardButKeepsDirectionCodes) {
 // ---------------------------------------------------------------- IntRodUcir
 
 struct StartCase {
-    int dir;
+    const char* name;
+    Word word;
+    int a, b, c, dir, e, f; // the values the six draws come out as
     std::vector<int> cells; // in placement order
 };
 
 void PrintTo(const StartCase& c, std::ostream* os) {
-    *os << "direction " << c.dir;
+    *os << c.name;
 }
 
-class StartCellByDirection : public ::testing::TestWithParam<StartCase> {};
+class StartCell : public ::testing::TestWithParam<StartCase> {};
 
-// GATO (L = 4, D = 8) with a = 2, b = 3, c = 4, e = 9, f = 7: every start-cell
-// formula gives a different cell, so a swapped draw or formula shows.
-TEST_P(StartCellByDirection, UsesTheDrawsInOrder) {
+TEST_P(StartCell, UsesTheSixDrawsInOrder) {
     const StartCase& expected = GetParam();
-    ScriptedRandom random(placementDraws(4, 2, 3, 4, expected.dir, 9, 7));
+    const int length = static_cast<int>(expected.word.size());
+    ScriptedRandom random(placementDraws(length, expected.a, expected.b, expected.c, expected.dir,
+                                         expected.e, expected.f));
     Board board = testing::fillerBoard();
     board.numero = 1;
 
-    ASSERT_TRUE(IntRodUcir(board, U"gato", 6, 0, random));
+    ASSERT_TRUE(IntRodUcir(board, expected.word, 6, 0, random));
 
     EXPECT_EQ(random.reseeds, 1);
     EXPECT_EQ(random.draws, 6);
-    EXPECT_EQ(random.scriptedLeft(), 0u);
     const SlotCells& slot = board.celdas_palabra[6];
-    const Word gato = U"GATO";
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < length; ++k) {
         EXPECT_EQ(slot[k], expected.cells[k]) << "letter " << k;
-        EXPECT_EQ(board.letra[expected.cells[k]], gato[k]) << "letter " << k;
+        EXPECT_EQ(board.letra[expected.cells[k]], expected.word[k]) << "letter " << k;
     }
-    for (int p = 4; p < kMaxLetters; ++p) {
+    for (int p = length; p < kMaxLetters; ++p) {
         EXPECT_EQ(slot[p], 0);
     }
     EXPECT_EQ(slot[kDirectionPos], expected.dir);
@@ -131,56 +131,32 @@ TEST_P(StartCellByDirection, UsesTheDrawsInOrder) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllEight, StartCellByDirection,
-                         ::testing::Values(StartCase{1, {38, 39, 40, 41}},  // a + 12b
-                                           StartCase{2, {45, 44, 43, 42}},  // e + 12b
-                                           StartCase{3, {27, 39, 51, 63}},  // 12a + b
-                                           StartCase{4, {111, 99, 87, 75}}, // 12e + b
-                                           StartCase{5, {50, 63, 76, 89}},  // a + 12c
-                                           StartCase{6, {93, 80, 67, 54}},  // e + 12f
-                                           StartCase{7, {57, 68, 79, 90}},  // e + 12c
-                                           StartCase{8, {86, 75, 64, 53}}), // a + 12f
-                         [](const ::testing::TestParamInfo<StartCase>& info) {
-                             return "dir" + std::to_string(info.param.dir);
-                         });
-
-TEST(IntRodUcir, LowestDrawsStartAtCellOne) {
-    ScriptedRandom random(placementDraws(5, 1, 0, 1, 1, 11, 11));
-    Board board = testing::fillerBoard();
-    ASSERT_TRUE(IntRodUcir(board, U"perro", 0, 0, random));
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(board.celdas_palabra[0][k], 1 + k);
-    }
-    EXPECT_EQ(board.letra[1], U'P');
-    EXPECT_EQ(board.letra[5], U'O');
-}
-
-TEST(IntRodUcir, VerticalWithBZeroRunsDownTheLastColumn) {
-    ScriptedRandom random(placementDraws(4, 1, 0, 1, 3, 11, 11));
-    Board board = testing::fillerBoard();
-    ASSERT_TRUE(IntRodUcir(board, U"GATO", 0, 0, random));
-    EXPECT_EQ(board.celdas_palabra[0][0], 12);
-    EXPECT_EQ(board.celdas_palabra[0][1], 24);
-    EXPECT_EQ(board.celdas_palabra[0][2], 36);
-    EXPECT_EQ(board.celdas_palabra[0][3], 48);
-}
-
-TEST(IntRodUcir, UpwardsWithBZeroStartsAtTheEndOfRowE) {
-    ScriptedRandom random(placementDraws(4, 1, 0, 1, 4, 11, 11));
-    Board board = testing::fillerBoard();
-    ASSERT_TRUE(IntRodUcir(board, U"GATO", 0, 0, random));
-    EXPECT_EQ(board.celdas_palabra[0][0], 132);
-    EXPECT_EQ(board.celdas_palabra[0][3], 96);
-}
-
-TEST(IntRodUcir, TenLettersLeaveTwoStartColumns) {
-    ScriptedRandom random(placementDraws(10, 2, 5, 1, 1, 11, 11));
-    Board board = testing::fillerBoard();
-    ASSERT_TRUE(IntRodUcir(board, U"murcielago", 0, 0, random));
-    EXPECT_EQ(board.celdas_palabra[0][0], 62);
-    EXPECT_EQ(board.celdas_palabra[0][9], 71);
-    EXPECT_EQ(col0(71), 10);
-}
+// GATO (L = 4, D = 8) with a = 2, b = 3, c = 4, e = 9, f = 7: every start-cell
+// formula gives a different cell, so a swapped draw or formula shows.
+INSTANTIATE_TEST_SUITE_P(
+    IntRodUcir, StartCell,
+    ::testing::Values(
+        StartCase{"dir1", U"GATO", 2, 3, 4, 1, 9, 7, {38, 39, 40, 41}},  // a + 12b
+        StartCase{"dir2", U"GATO", 2, 3, 4, 2, 9, 7, {45, 44, 43, 42}},  // e + 12b
+        StartCase{"dir3", U"GATO", 2, 3, 4, 3, 9, 7, {27, 39, 51, 63}},  // 12a + b
+        StartCase{"dir4", U"GATO", 2, 3, 4, 4, 9, 7, {111, 99, 87, 75}}, // 12e + b
+        StartCase{"dir5", U"GATO", 2, 3, 4, 5, 9, 7, {50, 63, 76, 89}},  // a + 12c
+        StartCase{"dir6", U"GATO", 2, 3, 4, 6, 9, 7, {93, 80, 67, 54}},  // e + 12f
+        StartCase{"dir7", U"GATO", 2, 3, 4, 7, 9, 7, {57, 68, 79, 90}},  // e + 12c
+        StartCase{"dir8", U"GATO", 2, 3, 4, 8, 9, 7, {86, 75, 64, 53}},  // a + 12f
+        StartCase{"lowestDrawsStartAtCellOne", U"PERRO", 1, 0, 1, 1, 11, 11, {1, 2, 3, 4, 5}},
+        StartCase{"downTheLastColumn", U"GATO", 1, 0, 1, 3, 11, 11, {12, 24, 36, 48}},
+        StartCase{"upFromTheEndOfRowE", U"GATO", 1, 0, 1, 4, 11, 11, {132, 120, 108, 96}},
+        StartCase{"tenLettersEndInColumnEleven",
+                  U"MURCIELAGO",
+                  2,
+                  5,
+                  1,
+                  1,
+                  11,
+                  11,
+                  {62, 63, 64, 65, 66, 67, 68, 69, 70, 71}}),
+    [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
 
 TEST(IntRodUcir, UpperCasesSpanishLettersAndMayWriteZ) {
     ScriptedRandom random(placementDraws(5, 1, 0, 1, 1, 11, 11));

@@ -46,27 +46,12 @@ private:
     ClickTracker tracker_;
 };
 
-// A window's client area, the background its mouse handlers listen on.
-class Surface : public QWidget {
+// A window's client area, the background its mouse handlers listen on: it
+// reports clicks and pointer moves exactly as a label does.
+class Surface final : public Label {
     Q_OBJECT
 public:
-    explicit Surface(QWidget* parent = nullptr);
-
-Q_SIGNALS:
-    void clicked();
-    void doubleClicked();
-    void pressed();
-    void released();
-    void mouseMoved(QPoint posPixels);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
-private:
-    ClickTracker tracker_;
+    explicit Surface(QWidget* parent = nullptr) : Label(parent) {}
 };
 
 } // namespace quenza::platform

@@ -23,10 +23,9 @@ class ShapeWidget final : public QFrame {
 public:
     ShapeWidget(QWidget* parent, quint32 bgr, int borderWidth) : QFrame(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        const QColor colour(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
         setStyleSheet(QStringLiteral("QFrame { border: %1px solid %2; background: transparent; }")
                           .arg(borderWidth)
-                          .arg(colour.name()));
+                          .arg(platform::colourOf(bgr).name()));
     }
 };
 

@@ -65,12 +65,16 @@ QColor systemColour(quint32 index) {
     }
 }
 
-QColor toColour(quint32 bgr) {
+} // namespace
+
+QColor colourOf(quint32 bgr) {
     if ((bgr & kSystemColour) != 0) {
         return systemColour(bgr & 0xFF);
     }
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
+
+namespace {
 
 quint32 toBgr(const QColor& colour) {
     return quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);
@@ -152,7 +156,7 @@ void setBackColor(QWidget* control, quint32 bgr) {
     if (keep(control, kBackColor, bgr)) {
         return;
     }
-    const QColor colour = toColour(bgr);
+    const QColor colour = colourOf(bgr);
     if (qobject_cast<QAbstractButton*>(control) != nullptr) {
         setRoles(control, {QPalette::Window, QPalette::Button}, colour);
     } else if (qobject_cast<QLineEdit*>(control) != nullptr ||
@@ -168,7 +172,7 @@ void setForeColor(QWidget* control, quint32 bgr) {
     if (keep(control, kForeColor, bgr)) {
         return;
     }
-    setRoles(control, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, toColour(bgr));
+    setRoles(control, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, colourOf(bgr));
 }
 
 quint32 backColor(const QWidget* control) {

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 class QCursor;
+class QColor;
 class QObject;
 class QWidget;
 
@@ -20,6 +21,8 @@ QString kindName(const QObject* control); // empty for untagged objects
 void setBackColor(QWidget* control, quint32 bgr);
 void setForeColor(QWidget* control, quint32 bgr);
 quint32 backColor(const QWidget* control);
+// The colour a window colour value stands for.
+QColor colourOf(quint32 bgr);
 quint32 foreColor(const QWidget* control);
 bool hasBackColor(const QWidget* control);
 bool hasForeColor(const QWidget* control);

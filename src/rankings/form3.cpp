@@ -28,9 +28,10 @@ constexpr quint32 kNameBox = 0xFFC0C0;
 const QSize kButtonPixels(32, 32);
 
 QLabel* timeLabel(QWidget* parent, const char* name, const char* text, const QRect& twips) {
-    QLabel* label = makeLabel(parent, QLatin1String(name), QString::fromUtf8(text), twips);
+    QLabel* label = makeAutoSizeLabel(parent, QLatin1String(name), QString::fromUtf8(text), twips);
     setControlFont(label, QStringLiteral("Arial"), 9.75, true);
     platform::setForeColor(label, kTimeText);
+    fitToText(label);
     return label;
 }
 
@@ -140,10 +141,14 @@ void Form3::showTime() {
         Label2->setVisible(false);
         Label3->setVisible(false);
     }
+    fitToText(Label2);
+    fitToText(Label3);
     Label4->setText(seconds);
     if (seconds == QLatin1String("01")) {
         Label5->setText(QStringLiteral("segundo"));
     }
+    fitToText(Label4);
+    fitToText(Label5);
     tiempo_total_ = saturate16(leadingNumber(minutes.toStdString()) * 60 +
                                leadingNumber(seconds.toStdString()));
 }

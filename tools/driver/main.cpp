@@ -101,7 +101,11 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless asked otherwise: QT_QPA_PLATFORM=xcb shows a script
+    // being played on a real display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     standardHandler = qInstallMessageHandler(quietOffscreenNotes);
     QApplication app(argc, argv);
     // The same names as the game, so that the game's folders are the same.

@@ -38,10 +38,6 @@ void GameRandom::reseedFromClock() {
     engine_.seed(seed);
 }
 
-void GameRandom::reseed(std::uint64_t seed) {
-    engine_.seed(seed);
-}
-
 GameRandom& random() {
     if (installed == nullptr) {
         installed = new GameRandom(seedFromDevice());

@@ -16,7 +16,6 @@ public:
     explicit GameRandom(std::uint64_t baseSeed);
     double draw() override;
     void reseedFromClock() override;
-    void reseed(std::uint64_t seed);
 
 private:
     std::uint64_t baseSeed_;

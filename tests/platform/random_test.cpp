@@ -1,102 +1,45 @@
 #include "platform/clock.h"
 #include "platform/game_random.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 namespace quenza::platform {
 namespace {
 
-class GameRandomTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        auto virtualClock = std::make_unique<VirtualClock>(5000);
-        clock_ = virtualClock.get();
-        installClock(std::move(virtualClock));
-    }
+std::vector<double> draws(quenza::Random& random, std::size_t n = 8) {
+    std::vector<double> values(n);
+    std::generate(values.begin(), values.end(), [&random] { return random.draw(); });
+    return values;
+}
 
-    static std::vector<double> draws(quenza::Random& random, int n = 8) {
-        std::vector<double> values;
-        for (int i = 0; i < n; ++i) {
-            values.push_back(random.draw());
-        }
-        return values;
-    }
+std::vector<double> reseeded(quenza::Random& random) {
+    random.reseedFromClock();
+    return draws(random);
+}
 
-    VirtualClock* clock_ = nullptr;
-};
-
-TEST_F(GameRandomTest, DrawsStayInTheUnitIntervalAndSpreadOverIt) {
+TEST(GameRandom, DrawsStayInTheUnitIntervalAndSpreadOverIt) {
     GameRandom random(1);
-    double low = 1.0;
-    double high = 0.0;
-    double sum = 0.0;
-    constexpr int kDraws = 100000;
-    for (int i = 0; i < kDraws; ++i) {
-        const double value = random.draw();
-        ASSERT_GE(value, 0.0);
-        ASSERT_LT(value, 1.0);
-        low = std::min(low, value);
-        high = std::max(high, value);
-        sum += value;
-    }
-    EXPECT_LT(low, 0.001);
-    EXPECT_GT(high, 0.999);
-    EXPECT_NEAR(sum / kDraws, 0.5, 0.01);
+    const auto values = draws(random, 100000);
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    EXPECT_TRUE(*low >= 0.0 && *low < 0.001) << *low;
+    EXPECT_TRUE(*high > 0.999 && *high < 1.0) << *high;
+    EXPECT_NEAR(std::accumulate(values.begin(), values.end(), 0.0) / values.size(), 0.5, 0.01);
 }
 
-TEST_F(GameRandomTest, TwoReseedsAtTheSameInstantGiveDifferentNumbers) {
-    GameRandom random(42);
-    random.reseedFromClock();
-    const auto first = draws(random);
-    random.reseedFromClock();
-    EXPECT_NE(draws(random), first);
-}
-
-TEST_F(GameRandomTest, SameBaseSeedAndClockRepeatTheRun) {
-    GameRandom one(42);
-    GameRandom other(42);
-    one.reseedFromClock();
-    other.reseedFromClock();
-    EXPECT_EQ(draws(one), draws(other));
-
-    clock_->advance(1);
-    one.reseedFromClock();
-    other.reseedFromClock();
-    EXPECT_EQ(draws(one), draws(other));
-}
-
-TEST_F(GameRandomTest, TheBaseSeedAndTheTimeBothMatter) {
-    GameRandom base(42);
-    GameRandom otherBase(43);
-    GameRandom later(42);
-    base.reseedFromClock();
-    otherBase.reseedFromClock();
-    const auto expected = draws(base);
-    EXPECT_NE(draws(otherBase), expected);
-
-    clock_->advance(1000);
-    later.reseedFromClock();
-    EXPECT_NE(draws(later), expected);
-}
-
-TEST_F(GameRandomTest, AnExplicitSeedReplaysItsSequence) {
-    GameRandom random(3);
-    random.reseed(99);
-    const auto first = draws(random);
-    random.reseed(99);
-    EXPECT_EQ(draws(random), first);
-    random.reseed(100);
-    EXPECT_NE(draws(random), first);
-}
-
-TEST_F(GameRandomTest, TheInstalledGeneratorUsesItsBaseSeed) {
-    installRandom(7);
-    GameRandom expected(7);
-    random().reseedFromClock();
-    expected.reseedFromClock();
-    EXPECT_EQ(draws(random()), draws(expected));
+TEST(GameRandom, ReseedsNeverReplayYetARunRepeats) {
+    installClock(std::make_unique<VirtualClock>(5000));
+    installRandom(42);
+    GameRandom other(42), otherBase(43), later(42);
+    const auto first = reseeded(random());
+    EXPECT_EQ(reseeded(other), first);     // same base seed, time and reseed count
+    EXPECT_NE(reseeded(otherBase), first); // the base seed matters
+    EXPECT_NE(reseeded(random()), first);  // so does a second reseed at the same instant
+    static_cast<VirtualClock&>(clock()).advance(1000);
+    EXPECT_NE(reseeded(later), first); // and the time
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 #include "platform/widgets.h"
 
 #include <QApplication>
-#include <QCursor>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -14,24 +12,6 @@
 #include <QTest>
 
 namespace quenza::platform {
-
-namespace {
-
-class PaletteChanges : public QObject {
-public:
-    explicit PaletteChanges(QWidget* watched) { watched->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::PaletteChange) {
-            ++count;
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 class WidgetsTest : public QObject {
     Q_OBJECT
@@ -43,189 +23,97 @@ private Q_SLOTS:
         }
     }
 
-    void controlsKeepTheirTwips() {
+    void twipsSurviveTheRoundingToPixels() {
         QWidget window;
         QLabel label(&window);
         place(&label, 100, 960, 255, 7);
-        QCOMPARE(twipsOf(&label), QRect(100, 960, 255, 7));
-        QCOMPARE(label.geometry(), QRect(7, 64, 17, 0));
-
         setLeft(&label, 480);
-        setTop(&label, 30);
-        QCOMPARE(twipsOf(&label), QRect(480, 30, 255, 7));
-        QCOMPARE(label.pos(), QPoint(32, 2));
-        QCOMPARE(label.size(), QSize(17, 0));
-    }
+        QCOMPARE(twipsOf(&label), QRect(480, 960, 255, 7));
+        QCOMPARE(label.geometry(), QRect(32, 64, 17, 0));
 
-    void unplacedWidgetsConvertTheirPixels() {
-        QWidget window;
-        QLabel label(&window);
-        label.setGeometry(10, 20, 30, 40);
-        QCOMPARE(twipsOf(&label), QRect(150, 300, 450, 600));
-        QCOMPARE(pixelsToTwips(QPoint(3, 4)), QPoint(45, 60));
-    }
-
-    void windowsKeepTheirOuterSize() {
-        QWidget window;
+        // A window's twips are its outer size.
         place(&window, 1000, 1500, 6480, 6400);
+        setTop(&window, 1505);
         setWindowWidth(&window, 3000);
         setWindowHeight(&window, 4515);
-        QCOMPARE(twipsOf(&window), QRect(1000, 1500, 3000, 4515));
-        QCOMPARE(window.size(), QSize(200, 301));
-        QCOMPARE(window.pos(), QPoint(67, 100));
+        QCOMPARE(twipsOf(&window), QRect(1000, 1505, 3000, 4515));
+        QCOMPARE(window.geometry(), QRect(67, 100, 200, 301));
+
+        QLabel unplaced(&window);
+        unplaced.setGeometry(10, 20, 30, 40);
+        QCOMPARE(twipsOf(&unplaced), QRect(150, 300, 450, 600));
     }
 
-    void backColourChangesThePaletteOnlyOnARealChange() {
+    void coloursChangeThePaletteOnlyOnARealChange() {
         QLabel label;
-        PaletteChanges changes(&label);
-        QVERIFY(!hasBackColor(&label));
-
         setBackColor(&label, 0xFFC0C0);
-        QCOMPARE(changes.count, 1);
+        setForeColor(&label, 0x00FF00);
         QVERIFY(label.autoFillBackground());
         QCOMPARE(label.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
-        QVERIFY(hasBackColor(&label));
-        QCOMPARE(backColor(&label), 0xFFC0C0u);
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(Qt::green));
 
-        // The same colour again does not even look at the palette: a palette
-        // changed behind its back stays as it is.
+        // The same colours again do not even look at the palette: a palette
+        // changed behind their back stays as it is.
         QPalette other = label.palette();
         other.setColor(QPalette::Window, Qt::yellow);
+        other.setColor(QPalette::WindowText, Qt::yellow);
         label.setPalette(other);
-        QCOMPARE(changes.count, 2);
         setBackColor(&label, 0xFFC0C0);
-        QCOMPARE(changes.count, 2);
-        QCOMPARE(label.palette().color(QPalette::Window), QColor(Qt::yellow));
-
+        setForeColor(&label, 0x00FF00);
+        QCOMPARE(label.palette(), other);
         setBackColor(&label, 0x0000FF);
-        QCOMPARE(changes.count, 3);
         QCOMPARE(label.palette().color(QPalette::Window), QColor(Qt::red));
     }
 
-    void foreColourSetsTheTextColour() {
-        QLabel label;
-        PaletteChanges changes(&label);
-        setForeColor(&label, 0x00FF00);
-        setForeColor(&label, 0x00FF00);
-        QCOMPARE(changes.count, 1);
-        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(Qt::green));
-        QCOMPARE(foreColor(&label), 0x00FF00u);
-        QVERIFY(!hasBackColor(&label));
-    }
-
-    void kindAlignmentAndPicture() {
-        QLabel label;
-        QCOMPARE(kindName(&label), QString());
-        setKind(&label, Kind::CheckBox);
-        QCOMPARE(kindName(&label), QStringLiteral("checkbox"));
-
-        setAlignment(&label, QStringLiteral("center"));
-        QCOMPARE(label.alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
-        QCOMPARE(alignment(&label), QStringLiteral("center"));
-        setAlignment(&label, QStringLiteral("right"));
-        QCOMPARE(label.alignment(), Qt::AlignRight | Qt::AlignVCenter);
-
-        QLabel other;
-        setPictureId(&label, QStringLiteral("stop.bmp"));
-        setPictureId(&other, QStringLiteral("stop.bmp"));
-        QCOMPARE(pictureId(&label), pictureId(&other));
-        setPictureId(&label, QString());
-        QCOMPARE(pictureId(&label), QString());
-    }
-
-    void mousePointers() {
+    void theCustomPointerShowsWhileChosen() {
         QWidget window;
-        QCOMPARE(mousePointer(&window), 0);
         setMousePointer(&window, 99);
-        QCOMPARE(mousePointer(&window), 99);
-        QCOMPARE(window.cursor().shape(), Qt::CrossCursor);
-
         setCustomPointer(&window, QCursor(Qt::PointingHandCursor));
         QCOMPARE(window.cursor().shape(), Qt::PointingHandCursor);
-
         setMousePointer(&window, 0);
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
         setMousePointer(&window, 99);
         QCOMPARE(window.cursor().shape(), Qt::PointingHandCursor);
     }
 
-    void aMessageBoxIsAnsweredWithOk() {
+    void aMessageBoxIsAnsweredOnceWithOk() {
         QWidget parent;
-        int closed = 0;
+        int answers = 0;
         showMessage(&parent, QStringLiteral("Quenza"), QStringLiteral("Archivo no encontrado"),
-                    [&closed] { ++closed; });
+                    [&answers] { ++answers; });
         QPointer box = parent.findChild<QMessageBox*>(QStringLiteral("MsgBox"));
-        QVERIFY(box);
-        QVERIFY(box->isVisible());
-        QCOMPARE(box->windowModality(), Qt::ApplicationModal);
-        QCOMPARE(box->text(), QStringLiteral("Archivo no encontrado"));
-
-        auto* ok = box->findChild<QPushButton*>(QStringLiteral("OK"));
-        QVERIFY(ok);
-        QTest::mouseClick(ok, Qt::LeftButton);
-        QCOMPARE(closed, 1);
+        QVERIFY(box && box->isVisible());
+        QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("OK")), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(box.isNull());
-        QCOMPARE(closed, 1);
+        QCOMPARE(answers, 1);
     }
 
-    void closingAMessageBoxCountsAsAnAnswer() {
-        int closed = 0;
-        showMessage(nullptr, QString(), QStringLiteral("Fin"), [&closed] { ++closed; });
-        QPointer box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        QCOMPARE(box->objectName(), QStringLiteral("MsgBox"));
-        box->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(box.isNull());
-        QCOMPARE(closed, 1);
-    }
-
-    void aClickIsAPressAndAReleaseOnTheSameLabel() {
+    void aClickIsALeftPressAndReleaseOnTheSameLabel() {
         Surface surface;
         Label label(&surface);
         label.setGeometry(10, 10, 20, 20);
         QSignalSpy clicked(&label, &Label::clicked);
-        QSignalSpy pressed(&label, &Label::pressed);
+        QSignalSpy doubled(&label, &Label::doubleClicked);
         QSignalSpy released(&label, &Label::released);
         QSignalSpy surfaceClicked(&surface, &Surface::clicked);
 
         QTest::mouseClick(&label, Qt::LeftButton);
-        QCOMPARE(clicked.count(), 1);
-        QCOMPARE(pressed.count(), 1);
-        QCOMPARE(released.count(), 1);
-
-        QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(25, 5)); // outside
-        QCOMPARE(clicked.count(), 1);
-        QCOMPARE(released.count(), 2);
-
-        QTest::mouseClick(&label, Qt::RightButton);
-        QCOMPARE(clicked.count(), 1);
-        QCOMPARE(pressed.count(), 2);
-        QCOMPARE(surfaceClicked.count(), 0);
-
-        QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(50, 50));
-        QCOMPARE(surfaceClicked.count(), 1);
-    }
-
-    void aDoubleClickReplacesTheSecondClick() {
-        Label label;
-        label.resize(20, 20);
-        QSignalSpy clicked(&label, &Label::clicked);
-        QSignalSpy doubled(&label, &Label::doubleClicked);
-        QSignalSpy released(&label, &Label::released);
-
-        QTest::mouseClick(&label, Qt::LeftButton);
+        // A double click replaces the second click.
         QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5),
                         label.mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton,
                         Qt::NoModifier);
         QApplication::sendEvent(&label, &dbl);
         QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(5, 5));
-
+        QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(25, 5)); // outside
+        QTest::mouseClick(&label, Qt::RightButton);
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(doubled.count(), 1);
-        QCOMPARE(released.count(), 2);
+        QCOMPARE(released.count(), 3);
+        QCOMPARE(surfaceClicked.count(), 0);
+        QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(surfaceClicked.count(), 1);
     }
 
     void pointerMovesReachTheControlUnderThePointer() {
@@ -237,13 +125,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&surface));
         QSignalSpy labelMoves(&label, &Label::mouseMoved);
         QSignalSpy surfaceMoves(&surface, &Surface::mouseMoved);
-
         QTest::mouseMove(&surface, QPoint(15, 17));
+        QTest::mouseMove(&surface, QPoint(60, 70));
         QCOMPARE(labelMoves.count(), 1);
         QCOMPARE(labelMoves.last().at(0).toPoint(), QPoint(5, 7));
-        QCOMPARE(surfaceMoves.count(), 0);
-
-        QTest::mouseMove(&surface, QPoint(60, 70));
         QCOMPARE(surfaceMoves.count(), 1);
         QCOMPARE(surfaceMoves.last().at(0).toPoint(), QPoint(60, 70));
     }

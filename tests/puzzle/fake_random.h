@@ -41,7 +41,6 @@ public:
     void append(const std::vector<double>& more) {
         script_.insert(script_.end(), more.begin(), more.end());
     }
-    std::size_t scriptedLeft() const { return script_.size() - next_; }
 
     long draws = 0;
     int reseeds = 0;
@@ -61,9 +60,7 @@ public:
     double draw() override {
         return static_cast<double>(engine_() >> 11) * 0x1.0p-53; // 53 bits, [0, 1)
     }
-    void reseedFromClock() override { ++reseeds; }
-
-    int reseeds = 0;
+    void reseedFromClock() override {}
 
 private:
     std::mt19937_64 engine_;

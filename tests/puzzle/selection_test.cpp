@@ -1,8 +1,9 @@
 #include "puzzle/selection.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace quenza {
 namespace {
@@ -15,150 +16,71 @@ CellSet cells(std::initializer_list<int> list) {
     return set;
 }
 
-CellSet range(int first, int last) {
-    CellSet set;
-    for (int cell = first; cell <= last; ++cell) {
-        set.set(cell);
-    }
-    return set;
-}
-
-Selection entries(std::initializer_list<int> list) {
+Selection entries(const std::vector<int>& list) {
     Selection selection{};
-    int k = 0;
-    for (int cell : list) {
-        selection[k++] = static_cast<std::int16_t>(cell);
-    }
+    std::copy(list.begin(), list.end(), selection.begin());
     return selection;
 }
 
-// The player's gesture: click `from`, move the pointer to `to`, click it.
-struct Gesture {
-    CellSet preview;
-    std::string direction;
-    ClickResult result = ClickResult::Started;
-    Selection selection{};
-    SelectionState after;
-};
-
-Gesture drag(int from, int to) {
-    Gesture g;
-    SelectionState state;
-    g.selection.fill(99); // whatever an earlier selection left
-    EXPECT_EQ(clickCell(state, from, g.selection), ClickResult::Started);
-    g.preview = pointerMoved(state, to);
-    g.direction = state.direccion_seleccion;
-    g.result = clickCell(state, to, g.selection);
-    g.after = state;
-    return g;
+// The player's gesture: click `from`, move the pointer to `to`, click `to`.
+TEST(Selection, ClickMoveClickBuildsTheLineFromTheFirstClick) {
+    const struct {
+        int from, to;
+        const char* direction;
+        int run;                 // cells in the previewed line
+        std::vector<int> picked; // the selection built
+    } cases[] = {
+        {14, 18, "horizontal", 5, {14, 15, 16, 17, 18}},
+        {18, 14, "horizontal", 5, {14, 15, 16, 17, 18}}, // always left to right
+        {40, 4, "vertical", 4, {40, 28, 16, 4}},
+        {4, 40, "vertical", 4, {4, 16, 28, 40}},
+        {12, 48, "vertical", 4, {12, 24, 36, 48}}, // the last column
+        {60, 24, "vertical", 4, {60, 48, 36, 24}},
+        {1, 40, "diagonal", 4, {1, 14, 27, 40}},   // +13
+        {40, 1, "diagonal", 4, {40, 27, 14, 1}},   // -13
+        {12, 45, "diagonal", 4, {12, 23, 34, 45}}, // +11
+        {45, 12, "diagonal", 4, {45, 34, 23, 12}}, // -11
+        {1, 15, "ninguna", 1, {}},                 // a knight's move
+        {3, 12, "horizontal", 10, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        {109, 1, "vertical", 10, {109, 97, 85, 73, 61, 49, 37, 25, 13, 1}},
+        {1, 118, "diagonal", 10, {1, 14, 27, 40, 53, 66, 79, 92, 105, 118}},
+        // Eleven or twelve cells can never be a word: nothing is selected.
+        {1, 12, "horizontal", 12, {}},
+        {2, 12, "horizontal", 11, {}},
+        {1, 133, "vertical", 12, {}},
+        {13, 133, "vertical", 11, {}},
+        {144, 12, "vertical", 12, {}},
+        {1, 144, "diagonal", 12, {}},
+        {14, 144, "diagonal", 11, {}},
+        {12, 133, "diagonal", 12, {}},
+        {133, 12, "diagonal", 12, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.from << " to " << c.to);
+        SelectionState state;
+        Selection selection;
+        selection.fill(99); // whatever an earlier selection left
+        EXPECT_EQ(clickCell(state, c.from, selection), ClickResult::Started);
+        const CellSet preview = pointerMoved(state, c.to);
+        EXPECT_EQ(state.direccion_seleccion, c.direction);
+        EXPECT_EQ(preview.count(), static_cast<std::size_t>(c.run));
+        EXPECT_TRUE(preview.test(c.from));
+        EXPECT_EQ(preview.test(c.to), c.run > 1);
+        for (int cell : c.picked) {
+            EXPECT_TRUE(preview.test(cell)) << "cell " << cell;
+        }
+        EXPECT_EQ(clickCell(state, c.to, selection), ClickResult::Built);
+        EXPECT_EQ(selection, entries(c.picked));
+        EXPECT_EQ(state.celda_inicio, 0);
+        EXPECT_EQ(state.celda_fin, 0);
+    }
 }
-
-void expectBuilt(const Gesture& g, const Selection& expected) {
-    EXPECT_EQ(g.result, ClickResult::Built);
-    EXPECT_EQ(g.selection, expected);
-    EXPECT_EQ(g.after.celda_inicio, 0);
-    EXPECT_EQ(g.after.celda_fin, 0);
-}
-
-// ---------------------------------------------------------------- straight lines
-
-TEST(Selection, HorizontalAlwaysListsTheCellsLeftToRight) {
-    const Gesture right = drag(14, 18);
-    EXPECT_EQ(right.direction, "horizontal");
-    EXPECT_EQ(right.preview, range(14, 18));
-    expectBuilt(right, entries({14, 15, 16, 17, 18}));
-
-    const Gesture left = drag(18, 14);
-    EXPECT_EQ(left.direction, "horizontal");
-    EXPECT_EQ(left.preview, range(14, 18));
-    expectBuilt(left, entries({14, 15, 16, 17, 18}));
-}
-
-TEST(Selection, VerticalStartsAtTheFirstClick) {
-    const Gesture up = drag(40, 4);
-    EXPECT_EQ(up.direction, "vertical");
-    EXPECT_EQ(up.preview, cells({40, 28, 16, 4}));
-    expectBuilt(up, entries({40, 28, 16, 4}));
-
-    const Gesture down = drag(4, 40);
-    EXPECT_EQ(down.preview, cells({4, 16, 28, 40}));
-    expectBuilt(down, entries({4, 16, 28, 40}));
-}
-
-TEST(Selection, VerticalInTheLastColumn) {
-    const Gesture down = drag(12, 48);
-    EXPECT_EQ(down.direction, "vertical");
-    EXPECT_EQ(down.preview, cells({12, 24, 36, 48}));
-    expectBuilt(down, entries({12, 24, 36, 48}));
-
-    const Gesture up = drag(60, 24);
-    EXPECT_EQ(up.preview, cells({60, 48, 36, 24}));
-    expectBuilt(up, entries({60, 48, 36, 24}));
-}
-
-TEST(Selection, DiagonalDownRightAndBack) {
-    const Gesture down = drag(1, 40);
-    EXPECT_EQ(down.direction, "diagonal");
-    EXPECT_EQ(down.preview, cells({1, 14, 27, 40}));
-    expectBuilt(down, entries({1, 14, 27, 40}));
-
-    const Gesture up = drag(40, 1);
-    EXPECT_EQ(up.direction, "diagonal");
-    EXPECT_EQ(up.preview, cells({1, 14, 27, 40}));
-    expectBuilt(up, entries({40, 27, 14, 1}));
-}
-
-TEST(Selection, DiagonalDownLeftAndBack) {
-    const Gesture down = drag(12, 45);
-    EXPECT_EQ(down.direction, "diagonal");
-    EXPECT_EQ(down.preview, cells({12, 23, 34, 45}));
-    expectBuilt(down, entries({12, 23, 34, 45}));
-
-    const Gesture up = drag(45, 12);
-    EXPECT_EQ(up.preview, cells({12, 23, 34, 45}));
-    expectBuilt(up, entries({45, 34, 23, 12}));
-}
-
-TEST(Selection, NoStraightLineBuildsAnEmptySelection) {
-    const Gesture g = drag(1, 15);
-    EXPECT_EQ(g.direction, "ninguna");
-    EXPECT_EQ(g.preview, cells({1}));
-    expectBuilt(g, Selection{});
-}
-
-// ---------------------------------------------------------------- runs too long for a word
-
-TEST(Selection, RunsOfElevenOrTwelveCellsBuildNothing) {
-    expectBuilt(drag(1, 12), Selection{});   // whole row
-    expectBuilt(drag(2, 12), Selection{});   // eleven cells
-    expectBuilt(drag(1, 133), Selection{});  // whole column
-    expectBuilt(drag(13, 133), Selection{}); // eleven rows
-    expectBuilt(drag(144, 12), Selection{}); // last column upwards
-    expectBuilt(drag(1, 144), Selection{});  // main diagonal
-    expectBuilt(drag(14, 144), Selection{}); // eleven diagonal cells
-    expectBuilt(drag(12, 133), Selection{}); // other diagonal
-    expectBuilt(drag(133, 12), Selection{});
-}
-
-TEST(Selection, TenCellsStillFit) {
-    expectBuilt(drag(3, 12), entries({3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-    expectBuilt(drag(109, 1), entries({109, 97, 85, 73, 61, 49, 37, 25, 13, 1}));
-    expectBuilt(drag(1, 118), entries({1, 14, 27, 40, 53, 66, 79, 92, 105, 118}));
-}
-
-TEST(Selection, ThePreviewIsNotLimitedToTenCells) {
-    EXPECT_EQ(drag(1, 12).preview, range(1, 12));
-    EXPECT_EQ(drag(12, 133).preview, cells({12, 23, 34, 45, 56, 67, 78, 89, 100, 111, 122, 133}));
-}
-
-// ---------------------------------------------------------------- clicks
 
 TEST(Selection, ClickingTheStartCellAgainCancels) {
     SelectionState state;
     Selection selection = entries({37, 38, 39, 40});
     EXPECT_EQ(clickCell(state, 30, selection), ClickResult::Started);
     EXPECT_EQ(state.celda_inicio, 30);
-    EXPECT_EQ(state.celda_fin, 0);
     pointerMoved(state, 30);
     EXPECT_EQ(clickCell(state, 30, selection), ClickResult::Cancelled);
     EXPECT_EQ(state.celda_inicio, 0);
@@ -169,28 +91,21 @@ TEST(Selection, ClickingTheStartCellAgainCancels) {
     EXPECT_EQ(clickCell(state, 31, selection), ClickResult::Started);
 }
 
-TEST(Selection, PointerOverTheStartCellReadsDiagonal) {
-    SelectionState state;
-    Selection selection{};
-    clickCell(state, 5, selection);
-    EXPECT_EQ(pointerMoved(state, 5), cells({5}));
-    EXPECT_EQ(state.direccion_seleccion, "diagonal");
-    EXPECT_EQ(state.celda_raton, 5);
-}
-
-TEST(Selection, PointerIsTrackedOnlyWhileAStartCellIsSet) {
+TEST(Selection, ThePointerIsTrackedOnlyWhileAStartCellIsSet) {
     SelectionState state;
     Selection selection{};
     EXPECT_EQ(pointerMoved(state, 50), CellSet{});
     EXPECT_EQ(state.celda_raton, 0);
     EXPECT_EQ(state.direccion_seleccion, "ninguna");
 
-    clickCell(state, 1, selection);
-    EXPECT_EQ(pointerMoved(state, 3), range(1, 3));
-    EXPECT_EQ(state.celda_raton, 3);
-    EXPECT_EQ(pointerMoved(state, 26), cells({1}));
+    clickCell(state, 5, selection);
+    EXPECT_EQ(pointerMoved(state, 5), cells({5})); // the start cell alone reads "diagonal"
+    EXPECT_EQ(state.direccion_seleccion, "diagonal");
+    EXPECT_EQ(state.celda_raton, 5);
+    EXPECT_EQ(pointerMoved(state, 7), cells({5, 6, 7}));
+    EXPECT_EQ(pointerMoved(state, 30), cells({5})); // no straight line
     EXPECT_EQ(state.direccion_seleccion, "ninguna");
-    EXPECT_EQ(state.celda_raton, 26);
+    EXPECT_EQ(state.celda_raton, 30);
 }
 
 TEST(Selection, TheLastPointerMoveDecidesTheShape) {
@@ -200,26 +115,12 @@ TEST(Selection, TheLastPointerMoveDecidesTheShape) {
     pointerMoved(state, 18);
     EXPECT_EQ(clickCell(state, 16, selection), ClickResult::Built);
     EXPECT_EQ(selection, entries({14, 15, 16}));
-}
 
-TEST(Selection, ADiagonalMustStillHoldAtTheSecondClick) {
-    SelectionState state;
-    Selection selection = entries({1, 2, 3});
+    // A diagonal must still hold at the second click.
     clickCell(state, 1, selection);
     pointerMoved(state, 40);
     EXPECT_EQ(clickCell(state, 41, selection), ClickResult::Built);
     EXPECT_EQ(selection, Selection{});
-}
-
-TEST(Selection, ANewSelectionStartsAfterOneIsBuilt) {
-    SelectionState state;
-    Selection selection{};
-    clickCell(state, 14, selection);
-    pointerMoved(state, 16);
-    clickCell(state, 16, selection);
-    EXPECT_EQ(clickCell(state, 50, selection), ClickResult::Started);
-    EXPECT_EQ(state.celda_inicio, 50);
-    EXPECT_EQ(selection, entries({14, 15, 16})); // kept until the next line is built
 }
 
 } // namespace

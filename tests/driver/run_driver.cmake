@@ -1,27 +1,20 @@
-# Runs quenza-driver once and checks its exit status, and when asked its exact
-# standard output and a piece of its error output.
-#   -DDRIVER=path -DARGS=a|b|c -DINPUT=file -DSTATUS=n -DOUTPUT=file -DERROR_TEXT=text
-string(REPLACE "|" ";" args "${ARGS}")
-if(NOT INPUT)
-    set(INPUT /dev/null)
-endif()
-execute_process(COMMAND ${DRIVER} ${args}
-                INPUT_FILE ${INPUT}
-                RESULT_VARIABLE status
-                OUTPUT_VARIABLE out
-                ERROR_VARIABLE err)
-if(NOT status STREQUAL STATUS)
-    message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\n${out}\n${err}")
-endif()
-if(OUTPUT)
-    file(READ ${OUTPUT} expected)
-    if(NOT out STREQUAL expected)
-        message(FATAL_ERROR "answers differ:\n${out}\nexpected:\n${expected}")
+# cmake -DDRIVER=path -DSCRIPT=fails_at_line_3.drv -P run_driver.cmake: a script
+# file stops at its failing line, standard input goes on until quit.
+function(check expected_status input expected_out expected_err)
+    execute_process(COMMAND ${DRIVER} ${ARGN} INPUT_FILE ${input}
+                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    string(FIND "${err}" "${expected_err}" found)
+    if(NOT status STREQUAL expected_status OR NOT out STREQUAL expected_out OR found EQUAL -1)
+        message(SEND_ERROR "${ARGN} < ${input}: status ${status}\n${out}${err}")
     endif()
-endif()
-if(ERROR_TEXT)
-    string(FIND "${err}" "${ERROR_TEXT}" found)
-    if(found EQUAL -1)
-        message(FATAL_ERROR "error output lacks \"${ERROR_TEXT}\":\n${err}")
-    endif()
-endif()
+endfunction()
+
+set(ok "{\"ok\":true}\n")
+set(failed "{\"ok\":false,\"line\":3,\"error\":\"time is 10, expected = 11\"}\n")
+check(1 /dev/null "${ok}${failed}"
+      "fails_at_line_3.drv:3: expect time = 11: time is 10, expected = 11" ${SCRIPT})
+check(1 ${SCRIPT} "${ok}${failed}${ok}${ok}" "stdin:3: expect time = 11")
+check(2 /dev/null "" "--seed needs a whole number" --seed x ${SCRIPT})
+check(2 /dev/null "" "--date needs a date" --date 2002-02-30 ${SCRIPT})
+check(2 /dev/null "" "cannot read the script" ${SCRIPT}.none)
+check(2 /dev/null "" "one script at most" ${SCRIPT} ${SCRIPT})

@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 
+#include "platform/installed.h"
 #include "platform/timer.h"
 
 #include <QTimer>
@@ -11,7 +12,7 @@ namespace quenza::platform {
 namespace {
 
 // Never destroyed: timers of windows that outlive main() still disarm safely.
-Clock* installed = nullptr;
+Installed<Clock> installed;
 
 qint64 steadyMs() {
     using namespace std::chrono;
@@ -21,15 +22,11 @@ qint64 steadyMs() {
 } // namespace
 
 Clock& clock() {
-    if (installed == nullptr) {
-        installed = new RealClock;
-    }
-    return *installed;
+    return installed.getOr([] { return std::make_unique<RealClock>(); });
 }
 
 void installClock(std::unique_ptr<Clock> clock) {
-    delete installed;
-    installed = clock.release();
+    installed.install(std::move(clock));
 }
 
 RealClock::RealClock() : origin_(steadyMs()) {}

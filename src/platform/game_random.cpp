@@ -1,6 +1,7 @@
 #include "platform/game_random.h"
 
 #include "platform/clock.h"
+#include "platform/installed.h"
 
 namespace quenza::platform {
 
@@ -13,7 +14,7 @@ std::uint64_t splitmix64(std::uint64_t x) {
     return x ^ (x >> 31);
 }
 
-GameRandom* installed = nullptr;
+Installed<GameRandom> installed;
 
 std::uint64_t seedFromDevice() {
     std::random_device device;
@@ -39,15 +40,11 @@ void GameRandom::reseedFromClock() {
 }
 
 GameRandom& random() {
-    if (installed == nullptr) {
-        installed = new GameRandom(seedFromDevice());
-    }
-    return *installed;
+    return installed.getOr([] { return std::make_unique<GameRandom>(seedFromDevice()); });
 }
 
 void installRandom(std::uint64_t baseSeed) {
-    delete installed;
-    installed = new GameRandom(baseSeed);
+    installed.install(std::make_unique<GameRandom>(baseSeed));
 }
 
 } // namespace quenza::platform

@@ -1,6 +1,7 @@
 #include "platform/sound.h"
 
 #include "platform/clock.h"
+#include "platform/installed.h"
 #include "platform/sound_qt.h"
 
 #include <utility>
@@ -9,7 +10,7 @@ namespace quenza::platform {
 
 namespace {
 
-SoundPlayer* installed = nullptr;
+Installed<SoundPlayer> installed;
 
 } // namespace
 
@@ -25,15 +26,11 @@ void playSound(const QString& name) {
 }
 
 SoundPlayer& soundPlayer() {
-    if (installed == nullptr) {
-        installed = new QtSoundPlayer;
-    }
-    return *installed;
+    return installed.getOr([] { return std::make_unique<QtSoundPlayer>(); });
 }
 
 void installSoundPlayer(std::unique_ptr<SoundPlayer> player) {
-    delete installed;
-    installed = player.release();
+    installed.install(std::move(player));
 }
 
 void RecordingSoundPlayer::play(const QString& name) {

@@ -1,5 +1,7 @@
 #include "platform/system.h"
 
+#include "platform/installed.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -28,8 +30,8 @@ public:
     }
 };
 
-DefaultHandler* installedHandler = nullptr;
-ProgramEnd* installedEnd = nullptr;
+Installed<DefaultHandler> installedHandler;
+Installed<ProgramEnd> installedEnd;
 QDate fixedDate;
 std::optional<Folders> currentFolders;
 
@@ -48,15 +50,11 @@ Folders defaultFolders() {
 } // namespace
 
 DefaultHandler& defaultHandler() {
-    if (installedHandler == nullptr) {
-        installedHandler = new DesktopHandler;
-    }
-    return *installedHandler;
+    return installedHandler.getOr([] { return std::make_unique<DesktopHandler>(); });
 }
 
 void installDefaultHandler(std::unique_ptr<DefaultHandler> handler) {
-    delete installedHandler;
-    installedHandler = handler.release();
+    installedHandler.install(std::move(handler));
 }
 
 QDate today() {
@@ -86,15 +84,11 @@ void ensureDataFolder() {
 }
 
 void endProgram(const QString& message) {
-    if (installedEnd == nullptr) {
-        installedEnd = new QuitApplication;
-    }
-    installedEnd->end(message);
+    installedEnd.getOr([] { return std::make_unique<QuitApplication>(); }).end(message);
 }
 
 void installProgramEnd(std::unique_ptr<ProgramEnd> end) {
-    delete installedEnd;
-    installedEnd = end.release();
+    installedEnd.install(std::move(end));
 }
 
 } // namespace quenza::platform

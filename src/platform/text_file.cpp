@@ -1,10 +1,13 @@
 #include "platform/text_file.h"
 
+#include "puzzle/text.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
+#include <string_view>
 
 namespace quenza::platform {
 
@@ -17,7 +20,7 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString fromWindows1252(const QByteArray& bytes) {
+QString fromWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char c : bytes) {
@@ -28,28 +31,54 @@ QString fromWindows1252(const QByteArray& bytes) {
     return text;
 }
 
-QString decode(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    return utf8.hasError() ? fromWindows1252(bytes) : text;
+// Each line is decoded on its own, so one stray byte only affects its line
+// and a line that is valid UTF-8 always reads (and is written back) unchanged.
+QString decodeLine(QByteArrayView bytes) {
+    if (isValidUtf8(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())))) {
+        // A U+FEFF that starts a line is text, not a mark to drop.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(bytes);
+    }
+    return fromWindows1252(bytes);
 }
 
-QStringList splitLines(const QString& text) {
-    QStringList lines = text.split(u'\n');
-    // The terminator of the last line does not start another one.
-    if (lines.last().isEmpty()) {
-        lines.removeLast();
-    }
-    for (QString& line : lines) {
-        if (line.endsWith(u'\r')) {
+// A byte order mark says the file is UTF-8; it is not part of the first line.
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes) {
+    const QByteArrayView mark("\xEF\xBB\xBF");
+    return bytes.startsWith(mark) ? bytes.sliced(mark.size()) : bytes;
+}
+
+// A line feed byte is never part of a multi-byte character in either
+// encoding, so the bytes are split before anything is decoded.
+QStringList splitLines(QByteArrayView bytes) {
+    bytes = withoutByteOrderMark(bytes);
+    QStringList lines;
+    while (!bytes.isEmpty()) {
+        const qsizetype feed = bytes.indexOf('\n');
+        // The terminator of the last line does not start another one.
+        QByteArrayView line = feed < 0 ? bytes : bytes.first(feed);
+        bytes = feed < 0 ? QByteArrayView() : bytes.sliced(feed + 1);
+        if (line.endsWith('\r')) {
             line.chop(1);
         }
+        lines.append(decodeLine(line));
     }
     return lines;
 }
 
 QByteArray encodeLine(const QString& line) {
     return line.toUtf8() + "\r\n";
+}
+
+// What the file's last line still needs so that an appended line starts a
+// line of its own: "3" followed by 25 must read back as 3 and 25, not 325.
+QByteArray unterminatedEnding(QFile& file) {
+    const qint64 size = file.size();
+    char last = '\n';
+    if (size == 0 || !file.seek(size - 1) || !file.getChar(&last) || last == '\n') {
+        return {};
+    }
+    return last == '\r' ? QByteArray("\n") : QByteArray("\r\n");
 }
 
 } // namespace
@@ -72,7 +101,7 @@ std::optional<QStringList> readLines(const QString& path) {
     if (file.error() != QFileDevice::NoError) {
         return std::nullopt;
     }
-    return splitLines(decode(bytes));
+    return splitLines(bytes);
 }
 
 QStringList readLinesOrEmpty(const QString& path) {
@@ -84,8 +113,8 @@ int countLines(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return 0;
     }
-    // A line feed byte is never part of a multi-byte character in either encoding.
-    const QByteArray bytes = file.readAll();
+    const QByteArray all = file.readAll();
+    const QByteArrayView bytes = withoutByteOrderMark(all);
     const auto feeds = static_cast<int>(bytes.count('\n'));
     return (bytes.isEmpty() || bytes.endsWith('\n')) ? feeds : feeds + 1;
 }
@@ -100,10 +129,10 @@ bool ensureFile(const QString& path) {
 
 bool appendLine(const QString& path, const QString& line) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
         return false;
     }
-    const QByteArray bytes = encodeLine(line);
+    const QByteArray bytes = unterminatedEnding(file) + encodeLine(line);
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
     return written && file.error() == QFileDevice::NoError;

@@ -6,8 +6,10 @@
 
 namespace quenza::platform {
 
-// Whole text files. Reading accepts CR LF and LF; a file that is not valid
-// UTF-8 is read as Windows-1252. Writing uses UTF-8 and CR LF after every line.
+// Whole text files. Reading accepts CR LF and LF and decodes line by line: a
+// line that is valid UTF-8 is read as UTF-8, any other line as Windows-1252.
+// Writing uses UTF-8 and CR LF after every line, so a rewrite keeps a UTF-8
+// line byte for byte and turns a Windows-1252 line into the same text in UTF-8.
 bool fileExists(const QString& path);
 qint64 fileSize(const QString& path); // -1 when missing
 // std::nullopt when the file is missing or unreadable.
@@ -18,6 +20,7 @@ int countLines(const QString& path);
 
 // Creates an empty file when missing; an existing one is left as it is.
 bool ensureFile(const QString& path);
+// Ends an unterminated last line first, so `line` always starts a line of its own.
 bool appendLine(const QString& path, const QString& line);
 bool truncateFile(const QString& path);
 bool removeFile(const QString& path); // true when no file is left (a missing one too)

@@ -15,14 +15,37 @@ struct Field {
     std::string value;
 };
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::size_t skipBlanks(std::string_view line, std::size_t pos) {
+    while (pos < line.size() && isBlank(line[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = skipBlanks(text, 0);
+    std::size_t last = text.size();
+    while (last > first && isBlank(text[last - 1])) {
+        --last;
+    }
+    return text.substr(first, last - first);
+}
+
 // Splits at the commas outside double quotes. A quote inside a quoted field is
 // written doubled (""), the classic CSV way; names without quotes read exactly
-// as the plain format. A quote anywhere else makes the line malformed.
+// as the plain format. A quote anywhere else makes the line malformed. Blanks
+// around a field are skipped, as the old reader skipped them (" 12" is 12);
+// blanks inside the quotes belong to the text.
 std::optional<std::vector<Field>> splitFields(std::string_view line) {
     std::vector<Field> fields;
     std::size_t pos = 0;
     while (true) {
         Field field;
+        pos = skipBlanks(line, pos);
         if (pos < line.size() && line[pos] == '"') {
             field.quoted = true;
             std::size_t i = pos + 1;
@@ -41,13 +64,13 @@ std::optional<std::vector<Field>> splitFields(std::string_view line) {
                 }
                 field.value += line[i++];
             }
-            pos = i;
+            pos = skipBlanks(line, i);
             if (pos < line.size() && line[pos] != ',') {
                 return std::nullopt; // text after the closing quote
             }
         } else {
             const std::size_t comma = std::min(line.find(',', pos), line.size());
-            field.value = std::string(line.substr(pos, comma - pos));
+            field.value = std::string(trimmed(line.substr(pos, comma - pos)));
             if (field.value.find('"') != std::string::npos) {
                 return std::nullopt;
             }
@@ -156,43 +179,58 @@ std::optional<EvolutionEntry> parse(std::string_view line, const EvolutionEntry*
     return parseEvolution(line);
 }
 
-// A line that does not parse is never beaten: the result passes it by.
-template <class Entry> int placeOf(const std::vector<std::string>& lines, const Entry& result) {
+// The index of the line the result goes before (lines.size() for the end)
+// and the place it takes there; damaged lines are passed by and not numbered.
+struct Slot {
+    std::size_t before = 0;
+    int place = kNoPlace;
+};
+
+template <class Entry> Slot slotOf(const std::vector<std::string>& lines, const Entry& result) {
+    int readable = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto entry = parse(lines[i], &result);
-        if (entry && beats(result, *entry)) {
-            return static_cast<int>(i) + 1;
+        if (!entry) {
+            continue;
+        }
+        ++readable;
+        if (beats(result, *entry)) {
+            return {i, readable};
         }
     }
-    return kNoPlace;
+    return {lines.size(), kNoPlace};
+}
+
+template <class Entry> int entryCount(const std::vector<std::string>& lines) {
+    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return parse(line, static_cast<const Entry*>(nullptr)).has_value();
+    }));
+}
+
+template <class Entry>
+Placement placementOf(const std::vector<std::string>& lines, const Entry& result) {
+    const int place = slotOf(lines, result).place;
+    return {place, qualifies(place, entryCount<Entry>(lines))};
 }
 
 template <class Entry>
 std::vector<std::string> inserted(const std::vector<std::string>& lines, const Entry& result) {
+    const auto before = static_cast<std::ptrdiff_t>(slotOf(lines, result).before);
     std::vector<std::string> out;
     out.reserve(lines.size() + 1);
-    bool written = false;
-    for (const std::string& line : lines) {
-        if (!written) {
-            const auto entry = parse(line, &result);
-            if (entry && beats(result, *entry)) {
-                out.push_back(formatLine(result));
-                written = true;
-            }
-        }
-        out.push_back(line);
-    }
-    if (!written) {
-        out.push_back(formatLine(result));
-    }
+    out.insert(out.end(), lines.begin(), lines.begin() + before);
+    out.push_back(formatLine(result));
+    out.insert(out.end(), lines.begin() + before, lines.end());
     return out;
 }
 
 template <class Entry> std::vector<Entry> topOf(const std::vector<std::string>& lines) {
     std::vector<Entry> out;
-    const std::size_t shown = std::min(lines.size(), static_cast<std::size_t>(kShownEntries));
-    for (std::size_t i = 0; i < shown; ++i) {
-        if (auto entry = parse(lines[i], static_cast<const Entry*>(nullptr))) {
+    for (const std::string& line : lines) {
+        if (out.size() == static_cast<std::size_t>(kShownEntries)) {
+            break;
+        }
+        if (auto entry = parse(line, static_cast<const Entry*>(nullptr))) {
             out.push_back(std::move(*entry));
         }
     }
@@ -255,15 +293,23 @@ bool beats(const EvolutionEntry& result, const EvolutionEntry& entry) {
 }
 
 int findPlace(const std::vector<std::string>& lines, const TraditionalEntry& result) {
-    return placeOf(lines, result);
+    return slotOf(lines, result).place;
 }
 
 int findPlace(const std::vector<std::string>& lines, const EvolutionEntry& result) {
-    return placeOf(lines, result);
+    return slotOf(lines, result).place;
 }
 
-bool qualifies(int posicion_nueva, int lineCount) {
-    return posicion_nueva < kShownEntries || lineCount < kShownEntries;
+bool qualifies(int posicion_nueva, int entryCount) {
+    return posicion_nueva < kShownEntries || entryCount < kShownEntries;
+}
+
+Placement placeResult(const std::vector<std::string>& lines, const TraditionalEntry& result) {
+    return placementOf(lines, result);
+}
+
+Placement placeResult(const std::vector<std::string>& lines, const EvolutionEntry& result) {
+    return placementOf(lines, result);
 }
 
 std::vector<std::string> withEntry(const std::vector<std::string>& lines,

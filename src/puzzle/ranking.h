@@ -38,7 +38,7 @@ struct EvolutionEntry {
     friend bool operator==(const EvolutionEntry&, const EvolutionEntry&) = default;
 };
 
-// Lines without their CR LF.
+// Lines without their CR LF. Blanks around a field are skipped when reading.
 std::string formatLine(const TraditionalEntry& entry);
 std::string formatLine(const EvolutionEntry& entry);
 std::optional<TraditionalEntry> parseTraditional(std::string_view line);
@@ -51,22 +51,40 @@ bool beats(const EvolutionEntry& result, const EvolutionEntry& entry);
 inline constexpr int kNoPlace = 99;
 inline constexpr int kShownEntries = 15;
 
-// The 1-based place of the first entry that `result` beats, or 99.
+// Damaged lines. A line that does not read as an entry of the ranking's kind
+// is kept in the file where it stands, unchanged, but takes no part in the
+// ranking: it has no place, is never beaten, does not count toward the 15
+// entries that make a ranking full and is not listed. So places, the
+// qualification, the insertion and the listed top all count readable entries
+// only, and agree with each other: a result with place p is inserted just
+// before the p-th readable entry and listed as the p-th entry.
+
+// The place of the first entry that `result` beats, counting readable entries
+// from 1, or 99 when it beats none.
 int findPlace(const std::vector<std::string>& lines, const TraditionalEntry& result);
 int findPlace(const std::vector<std::string>& lines, const EvolutionEntry& result);
 
-// A result enters when it takes a place below 15 or the ranking has fewer
-// than 15 lines.
-bool qualifies(int posicion_nueva, int lineCount);
+// A result enters when it takes a place below 15 or the ranking holds fewer
+// than 15 readable entries.
+bool qualifies(int posicion_nueva, int entryCount);
 
-// The ranking's lines with `result` inserted once, before the first entry it
-// beats or at the end. Malformed lines are kept as they are and never beaten.
+// What the result dialogs need to know about a result: its place and whether
+// it enters.
+struct Placement {
+    int posicion_nueva = kNoPlace;
+    bool qualifies = false;
+};
+Placement placeResult(const std::vector<std::string>& lines, const TraditionalEntry& result);
+Placement placeResult(const std::vector<std::string>& lines, const EvolutionEntry& result);
+
+// The ranking's lines with `result` inserted once: just before the first
+// entry it beats (damaged lines above that entry stay above it), or at the end.
 std::vector<std::string> withEntry(const std::vector<std::string>& lines,
                                    const TraditionalEntry& result);
 std::vector<std::string> withEntry(const std::vector<std::string>& lines,
                                    const EvolutionEntry& result);
 
-// The first 15 entries that parse, as the viewer lists them.
+// The first 15 readable entries, as the viewer lists them.
 std::vector<TraditionalEntry> topTraditional(const std::vector<std::string>& lines);
 std::vector<EvolutionEntry> topEvolution(const std::vector<std::string>& lines);
 

@@ -38,38 +38,56 @@ bool isScalarValue(char32_t cp) {
     return cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
 }
 
+// One character read at `at`: its code point, or none when the bytes there
+// are not a well-formed sequence, and how many bytes to move on by.
+struct Decoded {
+    std::optional<char32_t> letter;
+    size_t length;
+};
+
+Decoded decodeAt(std::string_view text, size_t at) {
+    const auto lead = leadOf(static_cast<unsigned char>(text[at]));
+    if (!lead) {
+        return {std::nullopt, 1};
+    }
+    const auto extra = static_cast<size_t>(lead->extra);
+    char32_t cp = lead->bits;
+    size_t k = 1;
+    for (; k <= extra && at + k < text.size(); ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xC0) != 0x80) {
+            break;
+        }
+        cp = (cp << 6) | (next & 0x3Fu);
+    }
+    if (k <= extra || cp < lead->minimum || !isScalarValue(cp)) {
+        return {std::nullopt, k};
+    }
+    return {cp, extra + 1};
+}
+
 } // namespace
 
 Word fromUtf8(std::string_view text) {
     Word out;
     out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = leadOf(static_cast<unsigned char>(text[i]));
-        if (!lead) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        const auto extra = static_cast<size_t>(lead->extra);
-        char32_t cp = lead->bits;
-        size_t k = 1;
-        for (; k <= extra && i + k < text.size(); ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                break;
-            }
-            cp = (cp << 6) | (next & 0x3Fu);
-        }
-        if (k <= extra || cp < lead->minimum || !isScalarValue(cp)) {
-            out.push_back(kReplacement);
-            i += k;
-            continue;
-        }
-        out.push_back(cp);
-        i += extra + 1;
+    for (size_t i = 0; i < text.size();) {
+        const Decoded decoded = decodeAt(text, i);
+        out.push_back(decoded.letter.value_or(kReplacement));
+        i += decoded.length;
     }
     return out;
+}
+
+bool isValidUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        const Decoded decoded = decodeAt(text, i);
+        if (!decoded.letter) {
+            return false;
+        }
+        i += decoded.length;
+    }
+    return true;
 }
 
 std::string toUtf8(Letter cp) {

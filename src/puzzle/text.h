@@ -11,6 +11,9 @@ namespace quenza {
 Word fromUtf8(std::string_view text);
 std::string toUtf8(const Word& text);
 std::string toUtf8(Letter letter);
+// True when every byte belongs to a well-formed sequence: no overlong forms,
+// no surrogates, nothing beyond U+10FFFF, no sequence cut short.
+bool isValidUtf8(std::string_view text);
 
 // Upper case for the letters a Spanish theme uses: ASCII and Latin-1 (á, é,
 // í, ó, ú, ü, ñ, ç, ...). Other characters are returned unchanged.

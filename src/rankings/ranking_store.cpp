@@ -40,11 +40,7 @@ bool moveOnto(const QString& from, const QString& to) {
 
 template <class Entry>
 RankingStore::Qualification qualifyIn(const RankingStore& store, const Entry& result) {
-    const QStringList lines = store.lines();
-    RankingStore::Qualification outcome;
-    outcome.posicion_nueva = findPlace(toStd(lines), result);
-    outcome.qualifies = qualifies(outcome.posicion_nueva, static_cast<int>(lines.size()));
-    return outcome;
+    return placeResult(toStd(store.lines()), result);
 }
 
 template <class Entry>

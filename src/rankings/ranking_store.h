@@ -15,13 +15,11 @@ public:
     RankingStore(QString rankingPath, QString scratchPath);
 
     void ensure() const;
-    int lineCount() const;
+    int lineCount() const; // every line, damaged ones too
     QStringList lines() const;
 
-    struct Qualification {
-        int posicion_nueva = kNoPlace;
-        bool qualifies = false;
-    };
+    // Damaged lines take no part: see puzzle/ranking.h.
+    using Qualification = Placement;
     Qualification qualify(const TraditionalEntry& result) const;
     Qualification qualify(const EvolutionEntry& result) const;
 

@@ -1,5 +1,6 @@
 #include "puzzle/ranking.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -59,7 +60,8 @@ TEST(RankingFormat, RefusesMalformedLines) {
              R"(32768,8,"Player","Tema",#2002-05-17#)",        // beyond 16 bits
              R"(95,-32769,"Player","Tema",#2002-05-17#)",      // beyond 16 bits
              R"(99999999999999999999,8,"P","T",#2002-05-17#)", // beyond any integer
-             R"(+95,8,"Player","Tema",#2002-05-17#)", R"( 95,8,"Player","Tema",#2002-05-17#)",
+             R"(+95,8,"Player","Tema",#2002-05-17#)", R"(9 5,8,"Player","Tema",#2002-05-17#)",
+             R"(95,8,"Player" x,"Tema",#2002-05-17#)", R"(95,8,"Player","Tema",# 2002-05-17#)",
              R"(9.5,8,"Player","Tema",#2002-05-17#)",  // not a whole number
              R"("95",8,"Player","Tema",#2002-05-17#)", // quoted number
              R"(95,8,Player,"Tema",#2002-05-17#)",     // unquoted text
@@ -72,6 +74,12 @@ TEST(RankingFormat, RefusesMalformedLines) {
     }
     EXPECT_FALSE(parseEvolution(R"(95,8,"Player","Tema",#2002-05-17#)"));
     EXPECT_FALSE(parseEvolution(R"(1,-40,70000,"Player",#2002-05-17#)"));
+}
+
+TEST(RankingFormat, SkipsBlanksAroundFieldsButKeepsThemInsideQuotes) {
+    EXPECT_EQ(parseTraditional(R"( 12,8,"Player","Tema",#2002-05-17#)"), trad(12, 8));
+    EXPECT_EQ(parseTraditional(" 95 ,\t8, \"Player\" ,\"Tema\",  #2002-05-17# "), trad(95, 8));
+    EXPECT_EQ(parseEvolution(R"(  3, -40,  7," Ana ",#2002-05-17#)"), evol(3, -40, 7, " Ana "));
 }
 
 TEST(RankingOrder, OnlyAStrictlyBetterResultBeats) {
@@ -114,25 +122,92 @@ TEST(RankingAdmission, PlaceFourteenOfAFullRankingEntersAndAnyPlaceOfAShortOne) 
     EXPECT_EQ(withEntry(lines, trad(999, 1)), expected);
 }
 
-TEST(RankingInsert, MalformedLinesAreKeptCountedAndNeverBeaten) {
+TEST(RankingDamage, DamagedLinesAreKeptButTakeNoPlace) {
     const std::vector<std::string> lines = {"basura al principio", formatLine(trad(60, 8)),
                                             R"(50,8,"sin fecha")", formatLine(trad(120, 8))};
-    // The garbage line is numbered but passed over: 30 s takes place 2.
-    EXPECT_EQ(findPlace(lines, trad(30, 8)), 2);
-    EXPECT_EQ(findPlace(lines, trad(90, 8)), 4);
-    const auto middle = withEntry(lines, trad(90, 8, "Nuevo"));
-    EXPECT_EQ(middle, (std::vector{lines[0], lines[1], lines[2], formatLine(trad(90, 8, "Nuevo")),
-                                   lines[3]}));
+    // The damaged first line does not stand above a real time.
+    EXPECT_EQ(findPlace(lines, trad(30, 8)), 1);
+    EXPECT_EQ(findPlace(lines, trad(90, 8)), 2);
+    EXPECT_EQ(
+        withEntry(lines, trad(30, 8, "Nuevo")),
+        (std::vector{lines[0], formatLine(trad(30, 8, "Nuevo")), lines[1], lines[2], lines[3]}));
+    EXPECT_EQ(
+        withEntry(lines, trad(90, 8, "Nuevo")),
+        (std::vector{lines[0], lines[1], lines[2], formatLine(trad(90, 8, "Nuevo")), lines[3]}));
+    EXPECT_EQ(topTraditional(withEntry(lines, trad(30, 8))),
+              (std::vector{trad(30, 8), trad(60, 8), trad(120, 8)}));
 }
 
-TEST(RankingTop, ListsTheParsedEntriesOfTheFirstFifteenLines) {
+TEST(RankingDamage, DamagedLinesNeverFillARanking) {
+    const std::vector<std::string> damaged(15, "roto");
+    const Placement onlyDamage = placeResult(damaged, trad(999, 1));
+    EXPECT_EQ(onlyDamage.posicion_nueva, kNoPlace);
+    EXPECT_TRUE(onlyDamage.qualifies);
+    // An evolution line in the traditional ranking is damage too.
+    EXPECT_TRUE(placeResult(std::vector(20, formatLine(evol(5, 10))), trad(999, 1)).qualifies);
+
+    // Fifteen real entries fill it whatever damage lies between them.
+    auto lines = fullTraditional();
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(i), "roto");
+    }
+    EXPECT_EQ(placeResult(lines, trad(135, 8)).posicion_nueva, 14);
+    EXPECT_TRUE(placeResult(lines, trad(135, 8)).qualifies);
+    EXPECT_EQ(placeResult(lines, trad(145, 8)).posicion_nueva, 15);
+    EXPECT_FALSE(placeResult(lines, trad(145, 8)).qualifies);
+    EXPECT_FALSE(placeResult(lines, trad(999, 8)).qualifies);
+}
+
+// A result that qualifies is listed, once inserted, in the row of its place
+// (or last, when it beats nothing), and the list stays best first.
+TEST(RankingDamage, PlaceInsertionAndListAgree) {
+    const std::string damaged = R"(95,8,"Play"er","Tema",#2002-05-17#)";
+    const std::vector<std::vector<std::string>> rankings = {
+        {},
+        {damaged},
+        std::vector(16, damaged),
+        fullTraditional(),
+        [&] {
+            auto lines = fullTraditional();
+            lines.erase(lines.begin() + 10, lines.end());
+            lines.insert(lines.begin(), 7, damaged);
+            lines.insert(lines.begin() + 9, damaged);
+            lines.push_back(damaged);
+            return lines;
+        }(),
+    };
+    for (std::size_t r = 0; r < rankings.size(); ++r) {
+        const auto& lines = rankings[r];
+        for (const std::int16_t tiempo : {5, 10, 15, 45, 100, 135, 145, 150, 155, 999}) {
+            const TraditionalEntry result = trad(tiempo, 8, "Nuevo");
+            const Placement placement = placeResult(lines, result);
+            const auto after = withEntry(lines, result);
+            const auto top = topTraditional(after);
+            const auto row = std::find(top.begin(), top.end(), result);
+            const auto listedAt = static_cast<int>(row - top.begin()) + 1;
+            SCOPED_TRACE("ranking " + std::to_string(r) + ", " + std::to_string(tiempo) + " s");
+            EXPECT_EQ(after.size(), lines.size() + 1);
+            if (placement.qualifies) {
+                ASSERT_NE(row, top.end());
+                EXPECT_EQ(listedAt, placement.posicion_nueva == kNoPlace
+                                        ? static_cast<int>(top.size())
+                                        : placement.posicion_nueva);
+            }
+            EXPECT_TRUE(std::is_sorted(top.begin(), top.end(),
+                                       [](const auto& a, const auto& b) { return beats(a, b); }));
+        }
+    }
+}
+
+TEST(RankingTop, ListsTheFirstFifteenReadableEntries) {
     auto lines = fullTraditional();
     lines.push_back(formatLine(trad(160, 8, "P16")));
+    lines.push_back(formatLine(trad(170, 8, "P17")));
     lines[3] = "roto";
     const auto top = topTraditional(lines);
-    ASSERT_EQ(top.size(), 14u);
+    ASSERT_EQ(top.size(), 15u);
     EXPECT_EQ(top[3].nombre, "P5");
-    EXPECT_EQ(top.back().nombre, "P15"); // line 16 is not pulled up
+    EXPECT_EQ(top.back().nombre, "P16"); // pulled up past the damaged line, P17 is not
 
     EXPECT_EQ(topEvolution({formatLine(evol(7, -3, 3600))}), std::vector{evol(7, -3, 3600)});
 }

@@ -12,6 +12,10 @@ TraditionalEntry trad(int tiempo, std::string nombre = "Player") {
     return {static_cast<std::int16_t>(tiempo), 8, std::move(nombre), "Tema", Date{2002, 5, 17}};
 }
 
+QByteArray lineOf(const TraditionalEntry& entry) {
+    return QByteArray::fromStdString(formatLine(entry)) + "\r\n";
+}
+
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -43,7 +47,7 @@ private Q_SLOTS:
     void aRewriteKeepsEveryOtherLineAsItWasWithCrLf() {
         writeBytes(ranking_,
                    "basura\n60,8,\"A\",\"T\",#2002-05-17#\n120,8,\"B\",\"T\",#2002-05-17#");
-        QCOMPARE(store().qualify(trad(90)).posicion_nueva, 3);
+        QCOMPARE(store().qualify(trad(90)).posicion_nueva, 2); // the damaged line has no place
         QVERIFY(store().insert(trad(90, "José \"Pepe\", el ñu")));
         QCOMPARE(bytesOf(ranking_), QByteArray("basura\r\n"
                                                "60,8,\"A\",\"T\",#2002-05-17#\r\n"
@@ -52,10 +56,36 @@ private Q_SLOTS:
                                                "120,8,\"B\",\"T\",#2002-05-17#\r\n"));
     }
 
+    void aRewriteNeverGarblesAUtf8LineBesideAWindows1252One() {
+        const QByteArray pena = "60,8,\"Peña\",\"Otoño\",#2002-05-17#\r\n";
+        writeBytes(ranking_, pena + "120,8,\"Mu\xF1oz\",\"T\",#2002-05-17#\r\n");
+        QVERIFY(store().insert(trad(90)));
+        QVERIFY(store().insert(trad(150)));
+        // The Windows-1252 line now holds the same name in UTF-8.
+        QCOMPARE(bytesOf(ranking_), pena + lineOf(trad(90)) +
+                                        "120,8,\"Muñoz\",\"T\",#2002-05-17#\r\n" +
+                                        lineOf(trad(150)));
+    }
+
+    void damagedLinesNeitherLockTheRankingNorStayAboveARealTime() {
+        QByteArray damaged;
+        for (int i = 0; i < 15; ++i) {
+            damaged += "roto " + QByteArray::number(i) + "\r\n";
+        }
+        writeBytes(ranking_, damaged);
+        const auto first = store().qualify(trad(500));
+        QVERIFY(first.qualifies && first.posicion_nueva == kNoPlace);
+        QVERIFY(store().insert(trad(500)));
+        const auto better = store().qualify(trad(100));
+        QVERIFY(better.qualifies && better.posicion_nueva == 1);
+        QVERIFY(store().insert(trad(100)));
+        QCOMPARE(bytesOf(ranking_), damaged + lineOf(trad(100)) + lineOf(trad(500)));
+    }
+
     void aFullRankingAdmitsPlaceFourteenOnly() {
         QByteArray full; // 10 s to 150 s
         for (int i = 1; i <= 15; ++i) {
-            full += QByteArray::fromStdString(formatLine(trad(10 * i))) + "\r\n";
+            full += lineOf(trad(10 * i));
         }
         writeBytes(ranking_, full);
         const auto fifteen = store().qualify(trad(145));

@@ -1,0 +1,348 @@
+#include "fake_random.h"
+#include "puzzle/evolution.h"
+#include "test_boards.h"
+
+#include <algorithm>
+#include <climits>
+#include <gtest/gtest.h>
+#include <set>
+#include <vector>
+
+namespace quenza {
+namespace {
+
+using testing::pick;
+using testing::ScriptedRandom;
+using testing::SeededRandom;
+
+// A game some levels in: every counter away from its new-game value.
+EvolutionState playedState() {
+    EvolutionState state;
+    state.nivel_actual = 7;
+    state.puntuacion = 340;
+    state.segundos_partida = 612;
+    for (int k = 0; k < 10; ++k) {
+        state.comodines[k] = static_cast<std::int16_t>(k + 2);
+        state.comodin_usado[k] = true;
+    }
+    state.sin_comodines = false;
+    state.sin_finalizar = false;
+    state.racha_sin_comodines = 4;
+    state.racha_sin_finalizar = 9;
+    state.especial_disponible = true;
+    state.direccion_unica = 3;
+    return state;
+}
+
+TEST(Add16, SaturatesAtBothLimitsInsteadOfWrapping) {
+    const struct {
+        std::int16_t start;
+        long delta;
+        std::int16_t expected;
+    } cases[] = {
+        {5, -12, -7},           {32760, 7, 32767},      {32760, 8, 32767},
+        {32767, 500, 32767},    {-32760, -8, -32768},   {-32768, -1, -32768},
+        {-32768, 65535, 32767}, {100, LONG_MAX, 32767}, {-100, LONG_MIN, -32768},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.start << " + " << c.delta);
+        std::int16_t counter = c.start;
+        add16(counter, c.delta);
+        EXPECT_EQ(counter, c.expected);
+    }
+}
+
+TEST(JokerCosts, BeforeAndDuringALevel) {
+    const struct {
+        int joker;
+        int before, during;
+    } cases[] = {
+        {kNoJoker, 0, 0},    {kMostrar, 20, 20},     {kMostrar3, 20, 20},
+        {kEliminar, 20, 20}, {kVisor, 30, 30},       {kTiempo, 10, 10},
+        {kFinalizar, 0, 50}, {kUniDireccion, 30, 0}, {kSuerte, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.joker);
+        EXPECT_EQ(costBeforeLevel(c.joker), c.before);
+        EXPECT_EQ(costDuringLevel(c.joker), c.during);
+    }
+}
+
+TEST(NewEvolutionGame, ResetsLevelScoreTimeAndStockButNotStreaksOrDirection) {
+    EvolutionState state = playedState();
+    newEvolutionGame(state);
+    EXPECT_EQ(state.nivel_actual, 1);
+    EXPECT_EQ(state.puntuacion, 0);
+    EXPECT_EQ(state.segundos_partida, 0);
+    for (int k = 1; k <= kJokerKinds; ++k) {
+        EXPECT_EQ(state.comodines[k], 1) << k;
+        EXPECT_FALSE(state.comodin_usado[k]) << k;
+    }
+    // Elements 0 and 9 are no jokers of the game.
+    EXPECT_EQ(state.comodines[9], 11);
+    EXPECT_EQ(state.racha_sin_comodines, 4);
+    EXPECT_EQ(state.racha_sin_finalizar, 9);
+    EXPECT_EQ(state.direccion_unica, 3);
+    EXPECT_TRUE(state.especial_disponible);
+}
+
+TEST(StartLevel, SetsTheLevelFlagsAndTakesTheChosenJokersPoints) {
+    const struct {
+        int comodinn;
+        bool sinComodines;
+        int score;
+    } cases[] = {
+        {kNoJoker, true, 100},    {kMostrar, false, 80}, {kEliminar, false, 80},
+        {kVisor, false, 70},      {kTiempo, false, 90},  {kUniDireccion, false, 70},
+        {kFinalizar, false, 100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.comodinn);
+        EvolutionState state = playedState();
+        state.puntuacion = 100;
+        startLevel(state, c.comodinn);
+        EXPECT_EQ(state.sin_comodines, c.sinComodines);
+        EXPECT_TRUE(state.sin_finalizar);
+        EXPECT_EQ(state.puntuacion, c.score);
+        // The stock was already taken by "Continuar".
+        EXPECT_EQ(state.comodines, playedState().comodines);
+    }
+}
+
+TEST(PressJoker, CostsPointsTakesOneJokerAndBreaksTheLevelsFlagsAndStreaks) {
+    for (int joker = kMostrar; joker <= kFinalizar; ++joker) {
+        SCOPED_TRACE(joker);
+        EvolutionState state;
+        state.puntuacion = 5;
+        state.comodines[joker] = 2;
+        state.racha_sin_comodines = 6;
+        state.racha_sin_finalizar = 12;
+        pressJoker(state, joker);
+
+        const bool finalizar = joker == kFinalizar;
+        EXPECT_EQ(state.puntuacion, 5 - costDuringLevel(joker));
+        EXPECT_FALSE(state.sin_comodines);
+        EXPECT_EQ(state.sin_finalizar, !finalizar);
+        EXPECT_EQ(state.racha_sin_comodines, 0);
+        EXPECT_EQ(state.racha_sin_finalizar, finalizar ? 0 : 12);
+        EXPECT_EQ(state.comodines[joker], 1);
+        for (int k = 1; k <= kJokerKinds; ++k) {
+            EXPECT_EQ(state.comodin_usado[k], k == joker) << k;
+            if (k != joker) {
+                EXPECT_EQ(state.comodines[k], 0) << k;
+            }
+        }
+    }
+}
+
+TEST(PressJoker, ScoreMayGoNegativeAndSaturates) {
+    EvolutionState state;
+    state.puntuacion = 10;
+    pressJoker(state, kFinalizar);
+    EXPECT_EQ(state.puntuacion, -40);
+    state.puntuacion = -32750;
+    pressJoker(state, kVisor);
+    EXPECT_EQ(state.puntuacion, -32768);
+}
+
+TEST(LevelPassed, CreditsTenPointsPerWordAndExtendsBothStreaks) {
+    EvolutionState state = playedState();
+    levelPassed(state, 7);
+    EXPECT_EQ(state.puntuacion, 410);
+    EXPECT_EQ(state.racha_sin_comodines, 5);
+    EXPECT_EQ(state.racha_sin_finalizar, 10);
+
+    state.puntuacion = 32700;
+    levelPassed(state, 10);
+    EXPECT_EQ(state.puntuacion, 32767);
+}
+
+TEST(ContinueWith, NothingTickedKeepsTheStockAndClearsTheDirection) {
+    EvolutionState state = playedState();
+    ScriptedRandom random;
+    continueWith(state, kNoJoker, random);
+    EXPECT_EQ(state.nivel_actual, 8);
+    EXPECT_EQ(state.direccion_unica, 0);
+    EXPECT_EQ(state.comodines, playedState().comodines);
+    EXPECT_EQ(state.racha_sin_comodines, 4);
+    EXPECT_EQ(random.draws, 0);
+    EXPECT_EQ(random.reseeds, 0);
+}
+
+TEST(ContinueWith, TickedJokerIsTakenMarkedUsedAndBreaksTheNoJokerStreak) {
+    EvolutionState state = playedState();
+    state.comodin_usado = {};
+    ScriptedRandom random;
+    continueWith(state, kTiempo, random);
+    EXPECT_EQ(state.nivel_actual, 8);
+    EXPECT_EQ(state.comodines[kTiempo], playedState().comodines[kTiempo] - 1);
+    EXPECT_TRUE(state.comodin_usado[kTiempo]);
+    EXPECT_EQ(std::count(state.comodin_usado.begin(), state.comodin_usado.end(), true), 1);
+    EXPECT_EQ(state.racha_sin_comodines, 0);
+    EXPECT_EQ(state.racha_sin_finalizar, 9);
+    EXPECT_EQ(state.direccion_unica, 0);
+    EXPECT_EQ(random.draws, 0);
+
+    // Whether an empty stock may still be taken is the window's decision.
+    state.comodines[kMostrar] = 0;
+    continueWith(state, kMostrar, random);
+    EXPECT_EQ(state.comodines[kMostrar], -1);
+}
+
+TEST(ContinueWith, UniDireccionReseedsAndDrawsTheDirection) {
+    for (int direction = 1; direction <= 4; ++direction) {
+        SCOPED_TRACE(direction);
+        EvolutionState state = playedState();
+        ScriptedRandom random({pick(direction - 1, 4)});
+        continueWith(state, kUniDireccion, random);
+        EXPECT_EQ(state.direccion_unica, direction);
+        EXPECT_EQ(random.reseeds, 1);
+        EXPECT_EQ(random.draws, 1);
+        EXPECT_EQ(state.comodines[kUniDireccion], playedState().comodines[kUniDireccion] - 1);
+        EXPECT_EQ(state.racha_sin_comodines, 0);
+    }
+}
+
+TEST(TakeSpecialJoker, TenLevelsAheadOneOfEveryJokerAndFiveHundredPoints) {
+    EvolutionState state = playedState();
+    takeSpecialJoker(state);
+    EXPECT_EQ(state.nivel_actual, 17);
+    EXPECT_EQ(state.puntuacion, 840);
+    for (int k = 1; k <= kJokerKinds; ++k) {
+        EXPECT_EQ(state.comodines[k], playedState().comodines[k] + 1) << k;
+    }
+    EXPECT_EQ(state.comodines[0], playedState().comodines[0]);
+    EXPECT_EQ(state.comodines[9], playedState().comodines[9]);
+
+    state.puntuacion = 32500;
+    state.nivel_actual = 32760;
+    state.comodines[kSuerte] = 32767;
+    takeSpecialJoker(state);
+    EXPECT_EQ(state.puntuacion, 32767);
+    EXPECT_EQ(state.nivel_actual, 32767);
+    EXPECT_EQ(state.comodines[kSuerte], 32767);
+}
+
+Board boardWithWords() {
+    Board board = testing::fillerBoard();
+    board.placeWord(0, U"MURCIELAGO", 1, 1); // cells 1..10
+    board.placeWord(1, U"ESTRELLA", 13, 3);  // cells 13, 25, ..., 97
+    board.placeWord(2, U"GATO", 144, 6);     // cells 144, 131, 118, 105
+    return board;
+}
+
+TEST(DrawEliminarCells, RedrawsWordCellsAndRecordsEveryDrawInOrder) {
+    const Board board = boardWithWords();
+    // The first draw lands on word cells twice before a filler cell; the same
+    // filler cell may come twice; the rest walk the filler cells from the end.
+    std::vector<double> draws{pick(0, 144), pick(24, 144), pick(11, 144), pick(11, 144)};
+    std::vector<int> expected{12, 12};
+    for (int cell = kCells; expected.size() < kEliminarDraws; --cell) {
+        if (board.celda_libre[cell]) {
+            draws.push_back(pick(cell - 1, 144));
+            expected.push_back(cell);
+        }
+    }
+    ScriptedRandom random(draws);
+    const auto cells = drawEliminarCells(board, random);
+    EXPECT_EQ(std::vector<int>(cells.begin(), cells.end()), expected);
+    EXPECT_EQ(random.draws, kEliminarDraws + 2);
+    EXPECT_EQ(random.reseeds, 0);
+}
+
+TEST(DrawEliminarCells, NeverAWordCellOverManyDraws) {
+    const Board board = boardWithWords();
+    SeededRandom random(20240611);
+    std::set<int> hidden;
+    for (int play = 0; play < 200; ++play) {
+        for (const auto cell : drawEliminarCells(board, random)) {
+            ASSERT_GE(cell, 1);
+            ASSERT_LE(cell, kCells);
+            ASSERT_TRUE(board.celda_libre[cell]) << cell;
+            hidden.insert(cell);
+        }
+    }
+    // Every filler cell can be drawn.
+    EXPECT_EQ(hidden.size(), static_cast<size_t>(kCells - 22));
+}
+
+TEST(DrawEliminarCells, ABoardWithoutFillerCellsDrawsNothing) {
+    Board board;
+    board.celda_libre.fill(false);
+    ScriptedRandom random;
+    const auto cells = drawEliminarCells(board, random);
+    EXPECT_TRUE(std::all_of(cells.begin(), cells.end(), [](auto cell) { return cell == 0; }));
+    EXPECT_EQ(random.draws, 0);
+}
+
+TEST(PlaySuerte, ScriptedPlayRedrawsATakenKindAndNeverGoesBelowZero) {
+    EvolutionState state;
+    state.comodines = {0, 1, 0, 2, 0, 1, 1, 1, 1, 0};
+    ScriptedRandom random({
+        pick(2, 4),             // four kinds
+        pick(0, 7), pick(0, 2), // Mostrar +
+        pick(0, 7),             // Mostrar again: drawn anew
+        pick(1, 7), pick(1, 2), // Mostrar3 - at 0
+        pick(2, 7), pick(1, 2), // Eliminar -
+        pick(6, 7), pick(0, 2), // UniDireccion +
+    });
+
+    const LuckDraw luck = playSuerte(state, random);
+
+    EXPECT_EQ(luck.kinds, 4);
+    const std::array<int, kJokerKinds + 1> signs{0, +1, -1, -1, 0, 0, 0, +1, 0};
+    EXPECT_EQ(luck.signs, signs);
+    const std::array<std::int16_t, 10> stock{0, 2, 0, 1, 0, 1, 1, 2, 0, 0};
+    EXPECT_EQ(state.comodines, stock);
+    EXPECT_EQ(random.reseeds, 1);
+    EXPECT_EQ(random.draws, 10);
+}
+
+TEST(PlaySuerte, ManyPlaysAffectTwoToFiveDistinctKindsOnceEach) {
+    SeededRandom random(31337);
+    std::set<int> kindCounts;
+    std::set<int> drawnKinds;
+    for (int play = 0; play < 2000; ++play) {
+        EvolutionState state;
+        for (int k = 1; k <= kJokerKinds; ++k) {
+            state.comodines[k] = static_cast<std::int16_t>((play + k) % 3);
+        }
+        state.comodines[kSuerte] = 1;
+        const EvolutionState before = state;
+
+        const LuckDraw luck = playSuerte(state, random);
+
+        ASSERT_GE(luck.kinds, 2);
+        ASSERT_LE(luck.kinds, 5);
+        kindCounts.insert(luck.kinds);
+        int affected = 0;
+        for (int k = 1; k <= kUniDireccion; ++k) {
+            const int was = before.comodines[k];
+            const int now = state.comodines[k];
+            switch (luck.signs[k]) {
+            case +1:
+                ASSERT_EQ(now, was + 1) << k;
+                break;
+            case -1:
+                ASSERT_EQ(now, std::max(was - 1, 0)) << k;
+                break;
+            default:
+                ASSERT_EQ(luck.signs[k], 0) << k;
+                ASSERT_EQ(now, was) << k;
+            }
+            if (luck.signs[k] != 0) {
+                ++affected;
+                drawnKinds.insert(k);
+            }
+        }
+        ASSERT_EQ(affected, luck.kinds);
+        ASSERT_EQ(luck.signs[0], 0);
+        ASSERT_EQ(luck.signs[kSuerte], 0);
+        ASSERT_EQ(state.comodines[kSuerte], 0);
+    }
+    EXPECT_EQ(kindCounts, (std::set<int>{2, 3, 4, 5}));
+    EXPECT_EQ(drawnKinds, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
+}
+
+} // namespace
+} // namespace quenza

@@ -40,6 +40,14 @@ void BM_PointerMoveOverGrid(benchmark::State& state) {
     platform::installSoundPlayer(std::make_unique<platform::RecordingSoundPlayer>());
     platform::setFolders({platform::folders().program, data.path()});
     Form1 form;
+    Form1::HandOffs nowhere;
+    for (auto* handOff :
+         {&nowhere.showTraditionalResult, &nowhere.showEvolutionGameOver,
+          &nowhere.showLevelComplete, &nowhere.showRankings, &nowhere.showHelp, &nowhere.showAbout,
+          &nowhere.helpForTraditional, &nowhere.helpForEvolution}) {
+        *handOff = [] {};
+    }
+    form.wire(std::move(nowhere));
     if (!form.Form_Load()) {
         state.SkipWithError("no theme file next to the benchmark");
         return;

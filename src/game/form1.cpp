@@ -3,6 +3,7 @@
 #include "colors.h"
 #include "form1_builder.h"
 #include "game_state.h"
+#include "jokers/joker_frame.h"
 #include "json_arrays.h"
 #include "platform/look.h"
 #include "platform/message_box.h"
@@ -54,8 +55,8 @@ bool Form1::Form_Load() {
 
     platform::ensureDataFolder();
     state.setDataFolder(platform::folders().data);
-    guardado_ = platform::fileExists(state.ruta_file03);
-    cargame->setEnabled(guardado_);
+    gameState().guardado = platform::fileExists(state.ruta_file03);
+    cargame->setEnabled(gameState().guardado);
     state.puntuacion = 0;
     for (int i = 1; i <= kCells; ++i) {
         platform::setBackColor(celdas_[static_cast<size_t>(i)], color_celda);
@@ -72,12 +73,38 @@ bool Form1::Form_Load() {
 
     platform::ensureFile(state.ruta_file01);
     const QStringList log = platform::readLinesOrEmpty(state.ruta_file01);
-    if (loadPlayedLog(toStdLines(log), sopas_, sopas_jugadas_)) {
+    if (loadPlayedLog(toStdLines(log), sopas_, gameState().sopas_jugadas)) {
         platform::truncateFile(state.ruta_file01);
     }
 
     traditionalLayout();
     return true;
+}
+
+void Form1::wire(HandOffs handOffs) {
+    const std::pair<const std::function<void()>*, const char*> required[] = {
+        {&handOffs.showTraditionalResult, "the traditional result"},
+        {&handOffs.showEvolutionGameOver, "the game over"},
+        {&handOffs.showLevelComplete, "the level-complete window"},
+        {&handOffs.showRankings, "the rankings"},
+        {&handOffs.showHelp, "the help"},
+        {&handOffs.showAbout, "the about window"},
+        {&handOffs.helpForTraditional, "the traditional help"},
+        {&handOffs.helpForEvolution, "the evolution help"},
+    };
+    for (const auto& [handOff, what] : required) {
+        if (!*handOff) {
+            qFatal("The main window was wired without %s", what);
+        }
+    }
+    handOffs_ = std::move(handOffs);
+}
+
+void Form1::handOver(const std::function<void()>& to, const char* what) {
+    if (!to) {
+        qFatal("The main window hands over to %s, which was never wired", what);
+    }
+    to();
 }
 
 void Form1::fatal(const QString& message) {
@@ -115,21 +142,26 @@ std::int16_t Form1::num_palabras() const {
 QJsonObject Form1::fields() const {
     const GameState& state = gameState();
     const Board& board = state.board;
-    return {
-        {QStringLiteral("modo_juego"), modo_juego_},
+    QJsonObject out{
+        {QStringLiteral("modo_juego"), gameState().modo_juego},
         {QStringLiteral("num_palabras"), board.num_palabras},
         {QStringLiteral("sopas"), sopas_},
         {QStringLiteral("visor"), board.visor},
-        {QStringLiteral("guardado"), guardado_},
-        {QStringLiteral("dentro_seg"), dentro_seg_},
+        {QStringLiteral("guardado"), gameState().guardado},
+        {QStringLiteral("dentro_seg"), gameState().dentro_seg},
         {QStringLiteral("direccion_seleccion"),
          QString::fromStdString(state.selection.direccion_seleccion)},
         {QStringLiteral("celda_inicio"), state.selection.celda_inicio},
         {QStringLiteral("celda_fin"), state.selection.celda_fin},
         {QStringLiteral("celda_raton"), state.selection.celda_raton},
         {QStringLiteral("celda_libre"), jsonArray(board.celda_libre, true)},
-        {QStringLiteral("sopas_jugadas"), jsonArray(sopas_jugadas_)},
+        {QStringLiteral("sopas_jugadas"), jsonArray(gameState().sopas_jugadas)},
     };
+    const QJsonObject jokers = Comodines->fields();
+    for (auto it = jokers.begin(); it != jokers.end(); ++it) {
+        out.insert(it.key(), it.value());
+    }
+    return out;
 }
 
 } // namespace quenza

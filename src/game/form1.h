@@ -1,7 +1,7 @@
 #pragma once
 
+#include "jokers/level_host.h"
 #include "platform/inspect.h"
-#include "puzzle/played_log.h"
 
 #include <QMainWindow>
 #include <array>
@@ -14,6 +14,8 @@ class QLabel;
 
 namespace quenza {
 
+class JokerFrame;
+
 namespace platform {
 class Label;
 class Surface;
@@ -21,7 +23,7 @@ class Timer;
 } // namespace platform
 
 // The main window: the board, the word list, the clock and the menu bar.
-class Form1 final : public QMainWindow, public platform::Inspectable {
+class Form1 final : public QMainWindow, public platform::Inspectable, public LevelHost {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -33,22 +35,53 @@ public:
 
     void Modo_traDicional();
 
+    // The evolution game: a new game, a level start with the joker chosen
+    // before it (0 = none), and the end of a level.
+    void evolution_Click();
+    void Modo_EvoLution(int comodinn) override;
+    void Next_Level();
+
     QJsonObject fields() const override;
 
     // What the result dialogs read.
     QString minutoText() const;
     QString segundoText() const;
     QString tituloText() const;
-    std::int16_t num_palabras() const;
-    std::int16_t modo_juego() const { return modo_juego_; }
+    std::int16_t num_palabras() const override;
 
-    // Hand-offs to the windows of other folders, wired by the application.
-    std::function<void()> showTraditionalResult;
-    std::function<void()> showEvolutionGameOver;
-    std::function<void()> nextLevel;
-    std::function<void()> showRankings;
-    std::function<void()> showHelp;
-    std::function<void()> showAbout;
+    // What the game-over dialog does to the main window: the game time stops
+    // when it opens; when it closes, the board spells GAMEOVER and the game
+    // can be neither saved nor loaded until a new one begins.
+    void stopGameTime();
+    void showGameOverBoard();
+
+    // While the rankings viewer is open the game is paused (the clock and the
+    // joker-time window; the game time goes on) and the main window takes no
+    // input; closing the viewer resumes what the mode being played runs.
+    void pauseForRankings();
+    void resumeAfterRankings();
+
+    // What the level-complete window needs of the main window.
+    QWidget* mainWindow() override { return this; }
+    void hideStopPicture() override;
+
+    // The windows the main window hands over to. Every one is required:
+    // wiring an incomplete set stops the program at start-up.
+    struct HandOffs {
+        std::function<void()> showTraditionalResult;
+        std::function<void()> showEvolutionGameOver;
+        std::function<void()> showLevelComplete;
+        std::function<void()> showRankings;
+        std::function<void()> showHelp;
+        std::function<void()> showAbout;
+        // The help window follows the mode last started.
+        std::function<void()> helpForTraditional;
+        std::function<void()> helpForEvolution;
+    };
+    void wire(HandOffs handOffs);
+
+    // Joker frame, for the driver and the tests.
+    JokerFrame* jokerFrame() const { return Comodines; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,9 +95,20 @@ private:
     void checkSelection();
     void showBoard();
     void recolourCells(const std::function<bool(int)>& selected);
-    void newBoard();
+    // False when no theme gives a board: the player has been told and the
+    // program ends.
+    bool newBoard();
     void ActuAlizAr();
     void showRemaining();
+
+    // Evolution.
+    void evolutionLayout();
+    void showLevelTime(int seconds);
+    void applyJokerBeforeLevel(int comodinn);
+    void evolution_timer_Timer();
+    void segundos60_Timer();
+    void stop1_Timer();
+    void stop2_Timer();
 
     // Clock.
     void Timer1_Timer();
@@ -73,22 +117,25 @@ private:
 
     // Menus and the window's own surface.
     void tradicional_Click();
+    void guardame_Click();
+    void cargame_Click();
     void con_sonido_Click();
     void sin_sonido_Click();
     void reinicio_rank_evol_Click();
     void reinicio_rank_trad_Click();
     void Form_MouseMove(QPoint pixels);
 
+    // Hands over to another window; a hand-off that was never wired is a
+    // programming error, never a silent no-op.
+    static void handOver(const std::function<void()>& to, const char* what);
+
     void traditionalLayout();
     void endOfTraditionalGame();
     QString themeFilePath() const;
     void fatal(const QString& message);
 
-    std::int16_t modo_juego_ = 0;
     std::int16_t sopas_ = 0;
-    bool guardado_ = false;
-    std::int16_t dentro_seg_ = 0;
-    PlayedThemes sopas_jugadas_{};
+    HandOffs handOffs_;
 
     // Controls, built by Form1Builder.
     platform::Surface* surface_ = nullptr;
@@ -113,7 +160,7 @@ private:
     QWidget* Shape2 = nullptr;
     QWidget* Shape3 = nullptr;
     QGroupBox* Frame1 = nullptr;
-    QGroupBox* Comodines = nullptr;
+    JokerFrame* Comodines = nullptr;
 
     platform::Timer* Timer1 = nullptr;
     platform::Timer* evolution_timer = nullptr;

@@ -1,7 +1,9 @@
 // Builds the controls and menus of the main window at their designed places.
 #include "colors.h"
-#include "controls.h"
 #include "form1.h"
+#include "game_state.h"
+#include "jokers/joker_frame.h"
+#include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
@@ -11,6 +13,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <algorithm>
 
 namespace quenza {
 
@@ -38,8 +41,8 @@ public:
         wordList();
         clock();
         evolutionLabels();
-        jokerFrame();
         timers();
+        jokerFrame();
         menus();
     }
 
@@ -48,8 +51,10 @@ private:
 
     void outlines() {
         // Drawn first, so that the cells lie above them.
-        f.Shape2 = makeShape(s(), QStringLiteral("Shape2"), {240, 690, 3495, 4710}, 0x000000);
-        f.Shape1 = makeShape(s(), QStringLiteral("Shape1"), {240, 720, 3375, 4575}, 0x000000);
+        f.Shape2 =
+            platform::makeShape(s(), QStringLiteral("Shape2"), {240, 690, 3495, 4710}, 0x000000);
+        f.Shape1 =
+            platform::makeShape(s(), QStringLiteral("Shape1"), {240, 720, 3375, 4575}, 0x000000);
     }
 
     void grid() {
@@ -57,8 +62,9 @@ private:
         for (int i = 1; i <= kCells; ++i) {
             const int left = 480 + 240 * col0(i);
             const int top = 960 + 360 * row0(i);
-            auto* cell = makeLabel(s(), indexed("Label1", i), QString(), {left, top, 255, 255});
-            setControlFont(cell, QStringLiteral("Arial"), 12);
+            auto* cell =
+                platform::makeLabel(s(), indexed("Label1", i), QString(), {left, top, 255, 255});
+            platform::setControlFont(cell, QStringLiteral("Arial"), 12);
             f.celdas_[static_cast<size_t>(i)] = cell;
             QObject::connect(cell, &platform::Label::mouseMoved, &f,
                              [form, i] { form->Label1_MouseMove(i); });
@@ -66,19 +72,20 @@ private:
                              [form, i] { form->Label1_Click(i); });
         }
         // The visor frame lies above the cells it frames.
-        f.Shape3 = makeShape(s(), QStringLiteral("Shape3"), {120, 600, 315, 315}, kVisorBorder, 2);
+        f.Shape3 = platform::makeShape(s(), QStringLiteral("Shape3"), {120, 600, 315, 315},
+                                       kVisorBorder, 2);
         f.Shape3->setVisible(false);
     }
 
     void counters() {
-        f.Titulo = makeAutoSizeLabel(s(), QStringLiteral("Titulo"), QStringLiteral("Tema"),
-                                     {240, 240, 480, 240});
-        f.quedan = makeAutoSizeLabel(s(), QStringLiteral("quedan"), QStringLiteral("Quedan"),
-                                     {4320, 705, 675, 240});
-        f.numero =
-            makeLabel(s(), QStringLiteral("numero"), QStringLiteral("XX"), {5040, 705, 210, 240});
-        f.palabras = makeAutoSizeLabel(s(), QStringLiteral("palabras"), QStringLiteral("palabras"),
-                                       {5280, 705, 735, 240});
+        f.Titulo = platform::makeAutoSizeLabel(s(), QStringLiteral("Titulo"),
+                                               QStringLiteral("Tema"), {240, 240, 480, 240});
+        f.quedan = platform::makeAutoSizeLabel(s(), QStringLiteral("quedan"),
+                                               QStringLiteral("Quedan"), {4320, 705, 675, 240});
+        f.numero = platform::makeLabel(s(), QStringLiteral("numero"), QStringLiteral("XX"),
+                                       {5040, 705, 210, 240});
+        f.palabras = platform::makeAutoSizeLabel(s(), QStringLiteral("palabras"),
+                                                 QStringLiteral("palabras"), {5280, 705, 735, 240});
         // Shown once a theme is loaded.
         for (QLabel* label : {f.Titulo, f.quedan, f.numero, f.palabras}) {
             label->setVisible(false);
@@ -86,15 +93,16 @@ private:
     }
 
     void wordList() {
-        f.Frame1 = makeFrame(s(), QStringLiteral("Frame1"), QStringLiteral("Palabras a encontrar"),
-                             {4080, 1080, 2175, 4215});
+        f.Frame1 =
+            platform::makeFrame(s(), QStringLiteral("Frame1"),
+                                QStringLiteral("Palabras a encontrar"), {4080, 1080, 2175, 4215});
         platform::setForeColor(f.Frame1, kWordListFrame);
         for (int i = 0; i < kSlots; ++i) {
             const QRect place{240, 360 + 360 * i, 300, 210};
-            auto* word =
-                makeAutoSizeLabel(f.Frame1, indexed("resultado", i), QStringLiteral("PAL"), place);
-            auto* start =
-                makeAutoSizeLabel(f.Frame1, indexed("res3", i), QStringLiteral("PAL"), place);
+            auto* word = platform::makeAutoSizeLabel(f.Frame1, indexed("resultado", i),
+                                                     QStringLiteral("PAL"), place);
+            auto* start = platform::makeAutoSizeLabel(f.Frame1, indexed("res3", i),
+                                                      QStringLiteral("PAL"), place);
             platform::setForeColor(word, 0x000000);
             platform::setForeColor(start, kFirstLetters);
             word->setVisible(false);
@@ -105,37 +113,45 @@ private:
     }
 
     void clock() {
-        f.stop_pict = makePicture(s(), QStringLiteral("stop_pict"), {6240, 50, 495, 495});
+        f.stop_pict = platform::makePicture(s(), QStringLiteral("stop_pict"), {6240, 50, 495, 495});
         f.stop_pict->setVisible(false);
-        f.minuto =
-            makeLabel(s(), QStringLiteral("minuto"), QStringLiteral("00"), {6885, 120, 360, 360});
-        f.Label6 =
-            makeLabel(s(), QStringLiteral("Label6"), QStringLiteral(":"), {7320, 120, 90, 360});
-        f.segundo =
-            makeLabel(s(), QStringLiteral("segundo"), QStringLiteral("00"), {7440, 120, 360, 360});
+        f.minuto = platform::makeLabel(s(), QStringLiteral("minuto"), QStringLiteral("00"),
+                                       {6885, 120, 360, 360});
+        f.Label6 = platform::makeLabel(s(), QStringLiteral("Label6"), QStringLiteral(":"),
+                                       {7320, 120, 90, 360});
+        f.segundo = platform::makeLabel(s(), QStringLiteral("segundo"), QStringLiteral("00"),
+                                        {7440, 120, 360, 360});
         for (QLabel* label : {f.minuto, f.Label6, f.segundo}) {
-            setControlFont(label, QStringLiteral("Arial"), 14, true);
+            platform::setControlFont(label, QStringLiteral("Arial"), 14, true);
         }
     }
 
     void evolutionLabels() {
-        f.ejemplo1 = makeAutoSizeLabel(s(), QStringLiteral("ejemplo1"), QStringLiteral("Ejemplo:"),
-                                       {4440, 120, 585, 210});
-        f.ejemplo2 = makeAutoSizeLabel(s(), QStringLiteral("ejemplo2"), QStringLiteral("PALABRA1"),
-                                       {4440, 360, 870, 210});
-        f.puntuacion1 = makeAutoSizeLabel(s(), QStringLiteral("puntuacion1"),
-                                          QStringLiteral("Puntuacion:"), {6360, 5320, 840, 210});
-        f.puntuacion2 = makeAutoSizeLabel(s(), QStringLiteral("puntuacion2"), QStringLiteral("00"),
-                                          {7300, 5320, 210, 240});
-        f.Label3 = makeAutoSizeLabel(s(), QStringLiteral("Label3"),
-                                     QStringLiteral("Tiempo Comodín:"), {6240, 550, 1215, 210});
-        f.Label2 =
-            makeLabel(s(), QStringLiteral("Label2"), QStringLiteral("60"), {7500, 530, 210, 240});
+        f.ejemplo1 = platform::makeAutoSizeLabel(s(), QStringLiteral("ejemplo1"),
+                                                 QStringLiteral("Ejemplo:"), {4440, 120, 585, 210});
+        f.ejemplo2 = platform::makeAutoSizeLabel(s(), QStringLiteral("ejemplo2"),
+                                                 QStringLiteral("PALABRA1"), {4440, 360, 870, 210});
+        f.puntuacion1 =
+            platform::makeAutoSizeLabel(s(), QStringLiteral("puntuacion1"),
+                                        QStringLiteral("Puntuacion:"), {6360, 5320, 840, 210});
+        f.puntuacion2 = platform::makeAutoSizeLabel(s(), QStringLiteral("puntuacion2"),
+                                                    QStringLiteral("00"), {7300, 5320, 210, 240});
+        f.Label3 =
+            platform::makeAutoSizeLabel(s(), QStringLiteral("Label3"),
+                                        QStringLiteral("Tiempo Comodín:"), {6240, 550, 1215, 210});
+        f.Label2 = platform::makeLabel(s(), QStringLiteral("Label2"), QStringLiteral("60"),
+                                       {7500, 530, 210, 240});
         platform::setForeColor(f.ejemplo1, kExampleText);
         platform::setForeColor(f.ejemplo2, kExampleText);
         platform::setForeColor(f.puntuacion1, kScoreTitle);
         platform::setForeColor(f.puntuacion2, 0x000000);
         platform::setForeColor(f.Label3, kJokerTime);
+        f.Label3->setToolTip(
+            QStringLiteral("Termina antes de 60 segundos y obtendras un comodin extra"));
+        // A quarter point smaller than the rest, so that the title ends before
+        // the seconds beside it with the metrics of today's Arial.
+        platform::setControlFont(f.Label3, QStringLiteral("Arial"), 8);
+        platform::fitToText(f.Label3);
         platform::setForeColor(f.Label2, kJokerTime);
         // The traditional layout shows none of the evolution labels.
         for (QLabel* label :
@@ -145,8 +161,21 @@ private:
     }
 
     void jokerFrame() {
-        f.Comodines = makeFrame(s(), QStringLiteral("Comodines"), QStringLiteral("Comodines"),
-                                {6360, 1080, 1335, 4215});
+        JokerTargets targets;
+        targets.state = &gameState();
+        targets.board = &gameState().board;
+        targets.resultado = f.resultado_;
+        targets.res3 = f.res3_;
+        targets.Frame1 = f.Frame1;
+        std::copy(f.celdas_.begin(), f.celdas_.end(), targets.cells.begin());
+        targets.Shape3 = f.Shape3;
+        targets.stop_pict = f.stop_pict;
+        targets.Timer1 = f.Timer1;
+        targets.stop1 = f.stop1;
+        targets.stop2 = f.stop2;
+        Form1* form = &f;
+        targets.Next_Level = [form] { form->Next_Level(); };
+        f.Comodines = new JokerFrame(s(), std::move(targets));
         f.Comodines->setVisible(false);
     }
 
@@ -157,7 +186,15 @@ private:
         f.stop1 = new platform::Timer(QStringLiteral("stop1"), 500, false, &f);
         f.stop2 = new platform::Timer(QStringLiteral("stop2"), 500, false, &f);
         Form1* form = &f;
-        QObject::connect(f.Timer1, &platform::Timer::fired, &f, [form] { form->Timer1_Timer(); });
+        const auto every = [form](platform::Timer* timer, void (Form1::*handler)()) {
+            QObject::connect(timer, &platform::Timer::fired, form,
+                             [form, handler] { (form->*handler)(); });
+        };
+        every(f.Timer1, &Form1::Timer1_Timer);
+        every(f.evolution_timer, &Form1::evolution_timer_Timer);
+        every(f.segundos60, &Form1::segundos60_Timer);
+        every(f.stop1, &Form1::stop1_Timer);
+        every(f.stop2, &Form1::stop2_Timer);
     }
 
     void menus() {
@@ -165,15 +202,18 @@ private:
         QMenu* jugar = bar->addMenu(QStringLiteral("Jugar"));
         jugar->setObjectName(QStringLiteral("jugar_menu"));
         jugar->menuAction()->setObjectName(QStringLiteral("jugar"));
-        QMenu* nuevo = makeSubmenu(jugar, QStringLiteral("nuevo"), QStringLiteral("Nueva partida"));
-        f.tradicional =
-            makeMenuEntry(nuevo, QStringLiteral("tradicional"), QStringLiteral("Tradicional"));
-        makeSeparator(nuevo, QStringLiteral("n"));
-        f.evolution =
-            makeMenuEntry(nuevo, QStringLiteral("evolution"), QStringLiteral("Evolution"));
-        f.guardame = makeMenuEntry(jugar, QStringLiteral("guardame"), QStringLiteral("Guardar"));
+        QMenu* nuevo =
+            platform::makeSubmenu(jugar, QStringLiteral("nuevo"), QStringLiteral("Nueva partida"));
+        f.tradicional = platform::makeMenuEntry(nuevo, QStringLiteral("tradicional"),
+                                                QStringLiteral("Tradicional"));
+        platform::makeSeparator(nuevo, QStringLiteral("n"));
+        f.evolution = platform::makeMenuEntry(nuevo, QStringLiteral("evolution"),
+                                              QStringLiteral("Evolution"));
+        f.guardame =
+            platform::makeMenuEntry(jugar, QStringLiteral("guardame"), QStringLiteral("Guardar"));
         f.guardame->setEnabled(false);
-        f.cargame = makeMenuEntry(jugar, QStringLiteral("cargame"), QStringLiteral("Cargar"));
+        f.cargame =
+            platform::makeMenuEntry(jugar, QStringLiteral("cargame"), QStringLiteral("Cargar"));
 
         f.rankings = bar->addAction(QStringLiteral("Rankings"));
         f.rankings->setObjectName(QStringLiteral("rankings"));
@@ -181,31 +221,33 @@ private:
         QMenu* opciones = bar->addMenu(QStringLiteral("Opciones"));
         opciones->setObjectName(QStringLiteral("opciones_menu"));
         opciones->menuAction()->setObjectName(QStringLiteral("opciones"));
-        QMenu* sonido =
-            makeSubmenu(opciones, QStringLiteral("menu_sonido"), QStringLiteral("Sonido"));
-        f.con_sonido = makeMenuEntry(sonido, QStringLiteral("con_sonido"), QStringLiteral("ON"));
-        f.sin_sonido = makeMenuEntry(sonido, QStringLiteral("sin_sonido"), QStringLiteral("OFF"));
+        QMenu* sonido = platform::makeSubmenu(opciones, QStringLiteral("menu_sonido"),
+                                              QStringLiteral("Sonido"));
+        f.con_sonido =
+            platform::makeMenuEntry(sonido, QStringLiteral("con_sonido"), QStringLiteral("ON"));
+        f.sin_sonido =
+            platform::makeMenuEntry(sonido, QStringLiteral("sin_sonido"), QStringLiteral("OFF"));
         for (QAction* entry : {f.con_sonido, f.sin_sonido}) {
             entry->setCheckable(true);
         }
         f.con_sonido->setChecked(true);
-        makeSeparator(opciones, QStringLiteral("nn"));
-        QMenu* reiniciar = makeSubmenu(opciones, QStringLiteral("Reiniciar_rank"),
-                                       QStringLiteral("Reiniciar Rankings"));
-        f.reinicio_rank_evol = makeMenuEntry(reiniciar, QStringLiteral("reinicio_rank_evol"),
-                                             QStringLiteral("Evolution"));
-        f.reinicio_rank_trad = makeMenuEntry(reiniciar, QStringLiteral("reinicio_rank_trad"),
-                                             QStringLiteral("Tradicional"));
+        platform::makeSeparator(opciones, QStringLiteral("nn"));
+        QMenu* reiniciar = platform::makeSubmenu(opciones, QStringLiteral("Reiniciar_rank"),
+                                                 QStringLiteral("Reiniciar Rankings"));
+        f.reinicio_rank_evol = platform::makeMenuEntry(
+            reiniciar, QStringLiteral("reinicio_rank_evol"), QStringLiteral("Evolution"));
+        f.reinicio_rank_trad = platform::makeMenuEntry(
+            reiniciar, QStringLiteral("reinicio_rank_trad"), QStringLiteral("Tradicional"));
         f.reinicio_rank_evol->setEnabled(false);
         f.reinicio_rank_trad->setEnabled(false);
 
         QMenu* ayuda = bar->addMenu(QStringLiteral("Ayuda"));
         ayuda->setObjectName(QStringLiteral("ayuda_menu"));
         ayuda->menuAction()->setObjectName(QStringLiteral("ayuda"));
-        f.contenido =
-            makeMenuEntry(ayuda, QStringLiteral("contenido"), QStringLiteral("Contenido"));
-        f.acerca =
-            makeMenuEntry(ayuda, QStringLiteral("acerca"), QStringLiteral("Acerca de Quenza"));
+        f.contenido = platform::makeMenuEntry(ayuda, QStringLiteral("contenido"),
+                                              QStringLiteral("Contenido"));
+        f.acerca = platform::makeMenuEntry(ayuda, QStringLiteral("acerca"),
+                                           QStringLiteral("Acerca de Quenza"));
 
         connectMenus();
     }
@@ -222,16 +264,18 @@ private:
         on(f.sin_sonido, &Form1::sin_sonido_Click);
         on(f.reinicio_rank_evol, &Form1::reinicio_rank_evol_Click);
         on(f.reinicio_rank_trad, &Form1::reinicio_rank_trad_Click);
-        const auto hand = [form](QAction* entry, std::function<void()> Form1::*handOff) {
-            QObject::connect(entry, &QAction::triggered, form, [form, handOff] {
-                if (form->*handOff) {
-                    (form->*handOff)();
-                }
+        on(f.evolution, &Form1::evolution_Click);
+        on(f.guardame, &Form1::guardame_Click);
+        on(f.cargame, &Form1::cargame_Click);
+        const auto hand = [form](QAction* entry, std::function<void()> Form1::HandOffs::*handOff,
+                                 const char* what) {
+            QObject::connect(entry, &QAction::triggered, form, [form, handOff, what] {
+                Form1::handOver(form->handOffs_.*handOff, what);
             });
         };
-        hand(f.rankings, &Form1::showRankings);
-        hand(f.contenido, &Form1::showHelp);
-        hand(f.acerca, &Form1::showAbout);
+        hand(f.rankings, &Form1::HandOffs::showRankings, "the rankings");
+        hand(f.contenido, &Form1::HandOffs::showHelp, "the help");
+        hand(f.acerca, &Form1::HandOffs::showAbout, "the about window");
         QObject::connect(f.surface_, &platform::Surface::mouseMoved, form,
                          [form](QPoint pixels) { form->Form_MouseMove(pixels); });
     }

@@ -1,6 +1,7 @@
 // The game clock: two labels that count up in the traditional game and down
 // in the evolution game.
 #include "form1.h"
+#include "game_state.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
 #include "puzzle/clock_text.h"
@@ -10,9 +11,9 @@
 namespace quenza {
 
 void Form1::Timer1_Timer() {
-    if (modo_juego_ == 1) {
+    if (gameState().modo_juego == 1) {
         CroNo_aDelante();
-    } else if (modo_juego_ == 2) {
+    } else if (gameState().modo_juego == 2) {
         CroNo_atras();
     }
 }
@@ -35,9 +36,7 @@ void Form1::CroNo_atras() {
         platform::playSound(QStringLiteral("sirena"));
     } else if (state == CountDown::TimeUp) {
         hide();
-        if (showEvolutionGameOver) {
-            showEvolutionGameOver();
-        }
+        handOver(handOffs_.showEvolutionGameOver, "the game over");
         Timer1->setEnabled(false);
     }
 }

@@ -1,9 +1,9 @@
 // The board on the main window: showing it, the pointer preview, the two
 // clicks that mark a word and what happens when one is found.
 #include "colors.h"
-#include "controls.h"
 #include "form1.h"
 #include "game_state.h"
+#include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
@@ -81,10 +81,10 @@ void Form1::checkSelection() {
     if (board.numero != 0) {
         return;
     }
-    if (modo_juego_ == 1) {
+    if (gameState().modo_juego == 1) {
         endOfTraditionalGame();
-    } else if (modo_juego_ == 2 && nextLevel) {
-        nextLevel();
+    } else if (gameState().modo_juego == 2) {
+        Next_Level();
     }
 }
 
@@ -93,8 +93,8 @@ void Form1::showRemaining() {
     numero->setText(QString::number(remaining));
     quedan->setText(QString::fromLatin1(quedanCaption(remaining)));
     palabras->setText(QString::fromLatin1(palabrasCaption(remaining)));
-    fitToText(quedan);
-    fitToText(palabras);
+    platform::fitToText(quedan);
+    platform::fitToText(palabras);
 }
 
 void Form1::ActuAlizAr() {
@@ -104,9 +104,9 @@ void Form1::ActuAlizAr() {
         QLabel* start = res3_[static_cast<size_t>(w)];
         word->setText(toQString(list.resultado[static_cast<size_t>(w)]));
         start->setText(toQString(list.res3[static_cast<size_t>(w)]));
-        fitToText(word);
-        fitToText(start);
-        word->setVisible(modo_juego_ == 1);
+        platform::fitToText(word);
+        platform::fitToText(start);
+        word->setVisible(gameState().modo_juego == 1);
     }
 }
 

@@ -1,8 +1,9 @@
 // The traditional game: the word list shown, the clock counting up, the
 // result dialog at the end and a new game after it.
-#include "controls.h"
 #include "form1.h"
 #include "game_state.h"
+#include "jokers/joker_frame.h"
+#include "platform/controls.h"
 #include "platform/game_random.h"
 #include "platform/system.h"
 #include "platform/text_file.h"
@@ -45,10 +46,16 @@ void Form1::tradicional_Click() {
     GameState& state = gameState();
     state.racha_sin_comodines = 0;
     state.racha_sin_finalizar = 0;
+    // An evolution level left for a traditional game takes its jokers' effects
+    // and its timers with it.
+    Comodines->endLevel();
+    evolution_timer->setEnabled(false);
+    segundos60->setEnabled(false);
     Modo_traDicional();
 }
 
 void Form1::Modo_traDicional() {
+    handOver(handOffs_.helpForTraditional, "the traditional help");
     Label2->setVisible(false);
     Label3->setVisible(false);
     setWindowTitle(QStringLiteral("Quenza Tradicional"));
@@ -57,48 +64,49 @@ void Form1::Modo_traDicional() {
     minuto->setText(QStringLiteral("00"));
     segundo->setText(QStringLiteral("00"));
     Timer1->setEnabled(true);
-    modo_juego_ = 1;
+    gameState().modo_juego = 1;
     newBoard();
     ActuAlizAr();
 }
 
-void Form1::newBoard() {
+bool Form1::newBoard() {
     GameState& state = gameState();
     Board& board = state.board;
     Random& random = platform::random();
     PlayedLogOnDisk log(state.ruta_file01);
     // A damaged line can leave a theme without a single word on the board;
-    // such a theme is passed over rather than giving a game that cannot end.
-    for (int attempt = 0; attempt <= sopas_; ++attempt) {
+    // such a theme is passed over rather than giving a game that cannot end,
+    // and a library where no line gives a word is as good as an empty one.
+    const QStringList themes = platform::readLinesOrEmpty(themeFilePath());
+    board.numero = 0;
+    for (int attempt = 0; attempt <= sopas_ && board.numero == 0; ++attempt) {
         IniCiar(board, random);
-        const QStringList themes = platform::readLinesOrEmpty(themeFilePath());
-        const int theme = LeEr(static_cast<int>(themes.size()), sopas_jugadas_, log, random);
+        const int theme = LeEr(static_cast<int>(themes.size()), state.sopas_jugadas, log, random);
         if (theme == 0) {
-            fatal(QStringLiteral("El archivo de temas está vacío:\n%1\n\n"
-                                 "Quenza no puede funcionar sin temas y se cerrará.")
-                      .arg(QDir::toNativeSeparators(themeFilePath())));
-            return;
-        }
-        cargar(board, themes.at(theme - 1).toStdU32String(), state.direccion_unica, random);
-        if (board.numero > 0) {
             break;
         }
+        cargar(board, themes.at(theme - 1).toStdU32String(), state.direccion_unica, random);
+    }
+    if (board.numero == 0) {
+        fatal(QStringLiteral("El archivo de temas está vacío:\n%1\n\n"
+                             "Quenza no puede funcionar sin temas y se cerrará.")
+                  .arg(QDir::toNativeSeparators(themeFilePath())));
+        return false;
     }
     showBoard();
     Titulo->setText(QString::fromStdU32String(board.titulo));
-    setControlFont(Titulo, Titulo->font().family(), titleFontSize(board.titulo));
+    platform::setControlFont(Titulo, Titulo->font().family(), titleFontSize(board.titulo));
     Titulo->setVisible(true);
-    fitToText(Titulo);
+    platform::fitToText(Titulo);
     numero->setText(QString::number(board.numero));
     for (QLabel* label : {numero, quedan, palabras}) {
         label->setVisible(true);
     }
+    return true;
 }
 
 void Form1::endOfTraditionalGame() {
-    if (showTraditionalResult) {
-        showTraditionalResult();
-    }
+    handOver(handOffs_.showTraditionalResult, "the traditional result");
     hide();
     Timer1->setEnabled(false);
 }

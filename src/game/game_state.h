@@ -1,6 +1,8 @@
 #pragma once
 
 #include "puzzle/board.h"
+#include "puzzle/evolution.h"
+#include "puzzle/played_log.h"
 #include "puzzle/selection.h"
 
 #include <QJsonObject>
@@ -11,8 +13,8 @@
 namespace quenza {
 
 // The values every window shares: the board with its word slots and selection,
-// the data-file paths and the evolution game's state.
-struct GameState {
+// the data-file paths, the mode being played and the evolution game's state.
+struct GameState : EvolutionState {
     Board board;
     SelectionState selection;
 
@@ -23,18 +25,13 @@ struct GameState {
     QString ruta_file05;
     QString ruta_file06;
 
-    std::int16_t direccion_unica = 0;
-
-    std::int16_t nivel_actual = 1;
-    std::int16_t puntuacion = 0;
-    std::int16_t segundos_partida = 0;
-    std::array<std::int16_t, 10> comodines{};
-    std::array<bool, 10> comodin_usado{};
-    bool sin_comodines = true;
-    bool sin_finalizar = true;
-    std::int16_t racha_sin_comodines = 0;
-    std::int16_t racha_sin_finalizar = 0;
-    bool especial_disponible = false;
+    // 0 before any game, 1 traditional, 2 evolution.
+    std::int16_t modo_juego = 0;
+    // Whether a saved game was on disk when it was last looked for.
+    bool guardado = false;
+    PlayedThemes sopas_jugadas{};
+    // The level-complete window's award counters, kept for the whole run.
+    AwardCounters award_counters;
 
     // Builds the five data-file paths inside `folder`.
     void setDataFolder(const QString& folder);

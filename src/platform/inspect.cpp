@@ -1,5 +1,6 @@
 #include "platform/inspect.h"
 
+#include <QHash>
 #include <utility>
 
 namespace quenza::platform {
@@ -11,6 +12,11 @@ std::function<QJsonObject()>& provider() {
     return current;
 }
 
+QHash<QString, std::function<QJsonObject()>>& unloadedProviders() {
+    static QHash<QString, std::function<QJsonObject()>> providers;
+    return providers;
+}
+
 } // namespace
 
 void setStateProvider(std::function<QJsonObject()> stateProvider) {
@@ -19,6 +25,15 @@ void setStateProvider(std::function<QJsonObject()> stateProvider) {
 
 QJsonObject processState() {
     return provider() ? provider()() : QJsonObject{};
+}
+
+void setUnloadedFields(const QString& window, std::function<QJsonObject()> fieldsProvider) {
+    unloadedProviders().insert(window, std::move(fieldsProvider));
+}
+
+QJsonObject unloadedFields(const QString& window) {
+    const auto found = unloadedProviders().constFind(window);
+    return found != unloadedProviders().cend() && *found ? (*found)() : QJsonObject{};
 }
 
 } // namespace quenza::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QString>
 #include <functional>
 
 namespace quenza::platform {
@@ -16,5 +17,10 @@ public:
 // gathered by whoever owns them.
 void setStateProvider(std::function<QJsonObject()> provider);
 QJsonObject processState();
+
+// The fields a window keeps while it is not loaded (the level-complete
+// window's award counters), by window name.
+void setUnloadedFields(const QString& window, std::function<QJsonObject()> provider);
+QJsonObject unloadedFields(const QString& window);
 
 } // namespace quenza::platform

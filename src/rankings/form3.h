@@ -6,15 +6,11 @@
 #include <cstdint>
 
 class QLabel;
-class QLineEdit;
 
 namespace quenza {
 
 class Form1;
-
-namespace platform {
-class Label;
-}
+class NameEntry;
 
 // The result of a finished traditional game: the time taken and, when it is
 // good enough, the player's name for the traditional ranking.
@@ -28,14 +24,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void build();
     void Form_Load();
     void showTime();
     void Picture1_Click();
-    void Picture1_MouseMove();
 
     Form1& main_;
     std::int16_t tiempo_total_ = 0;
@@ -49,10 +43,8 @@ private:
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
     QLabel* Label8 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    platform::Label* Picture1 = nullptr;
-    platform::Label* verde = nullptr;
-    platform::Label* rojo = nullptr;
+    // Text1, Picture1 and its image holders verde and rojo.
+    NameEntry* nameEntry_ = nullptr;
 };
 
 } // namespace quenza

@@ -1,13 +1,18 @@
 #include "application.h"
 
-#include "game/artwork.h"
+#include "artwork/artwork.h"
 #include "game/form1.h"
 #include "game/game_state.h"
 #include "inicio.h"
+#include "jokers/form4.h"
 #include "platform/inspect.h"
 #include "platform/look.h"
 #include "platform/twips.h"
 #include "rankings/form3.h"
+#include "rankings/form5.h"
+#include "rankings/form7.h"
+#include "shell/form6.h"
+#include "shell/form8.h"
 
 #include <QApplication>
 #include <QFont>
@@ -29,10 +34,26 @@ void centreOnScreen(QWidget* window) {
                     qMax(0, centre.y() - twips.height() / 2), twips.width(), twips.height());
 }
 
+// A secondary window is built afresh at each opening; one still open is
+// brought to the front instead.
+template <typename Window, typename... Args>
+void openWindow(QPointer<Window>& slot, Args&&... args) {
+    if (!slot) {
+        slot = new Window(std::forward<Args>(args)...);
+    }
+    slot->show();
+    slot->activateWindow();
+}
+
 } // namespace
 
 Application::Application(QObject* parent) : QObject(parent) {
     platform::setStateProvider([] { return gameState().toJson(); });
+    platform::setUnloadedFields(QStringLiteral("Form4"), [] {
+        const AwardCounters& counters = gameState().award_counters;
+        return QJsonObject{{QStringLiteral("extra1"), counters.extra1},
+                           {QStringLiteral("extra2"), counters.extra2}};
+    });
     // The small sans-serif the game's windows were laid out for.
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
@@ -40,6 +61,11 @@ Application::Application(QObject* parent) : QObject(parent) {
 }
 
 Application::~Application() {
+    delete rankings_.data();
+    delete about_.data();
+    delete help_.data();
+    delete levelComplete_.data();
+    delete gameOver_.data();
     delete result_.data();
     delete form1_.data();
     delete inicio_.data();
@@ -57,17 +83,41 @@ Form1* Application::form1() const {
     return form1_;
 }
 
+Form6& Application::help() {
+    // Made on first use and kept: it only hides when it loses the focus.
+    if (!help_) {
+        help_ = new Form6;
+    }
+    return *help_;
+}
+
+void Application::showHelpBeside(const QWidget& main) {
+    Form6& window = help();
+    const QRect beside = platform::twipsOf(&main);
+    const QRect own = platform::twipsOf(&window);
+    platform::place(&window, beside.x() + beside.width(),
+                    beside.y() - (own.height() - beside.height()) / 2, own.width(), own.height());
+    window.show();
+    window.activateWindow();
+}
+
 void Application::openMainWindow() {
     form1_ = new Form1;
     Form1* main = form1_;
     platform::setCustomPointer(main, boardCursor());
-    main->showTraditionalResult = [this, main] {
-        if (!result_) {
-            result_ = new Form3(*main);
-        }
-        result_->show();
-        result_->activateWindow();
+    Form1::HandOffs handOffs;
+    handOffs.showTraditionalResult = [this, main] { openWindow<Form3>(result_, *main); };
+    handOffs.showEvolutionGameOver = [this, main] { openWindow<Form5>(gameOver_, *main); };
+    handOffs.showLevelComplete = [this, main] {
+        GameState& state = gameState();
+        openWindow<Form4>(levelComplete_, *main, state, state.award_counters);
     };
+    handOffs.showRankings = [this, main] { openWindow<Form7>(rankings_, *main); };
+    handOffs.showHelp = [this, main] { showHelpBeside(*main); };
+    handOffs.showAbout = [this, main] { openWindow<form8>(about_, *main); };
+    handOffs.helpForTraditional = [this] { help().ayuda_T(); };
+    handOffs.helpForEvolution = [this] { help().Ayuda_E(); };
+    main->wire(std::move(handOffs));
     if (main->Form_Load()) {
         centreOnScreen(main);
         main->show();

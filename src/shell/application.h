@@ -7,6 +7,11 @@ namespace quenza {
 
 class Form1;
 class Form3;
+class Form4;
+class Form5;
+class Form6;
+class Form7;
+class form8;
 class Inicio;
 
 // Wires the game's windows together: the splash first, then the main window,
@@ -25,10 +30,17 @@ public:
 
 private:
     void openMainWindow();
+    Form6& help();
+    void showHelpBeside(const QWidget& main);
 
     QPointer<Inicio> inicio_;
     QPointer<Form1> form1_;
     QPointer<Form3> result_;
+    QPointer<Form4> levelComplete_;
+    QPointer<Form5> gameOver_;
+    QPointer<Form6> help_;
+    QPointer<form8> about_;
+    QPointer<Form7> rankings_;
 };
 
 } // namespace quenza

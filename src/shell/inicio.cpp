@@ -1,7 +1,7 @@
 #include "inicio.h"
 
-#include "game/artwork.h"
-#include "game/controls.h"
+#include "artwork/artwork.h"
+#include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -57,19 +57,19 @@ Inicio::Inicio(QWidget* parent) : QWidget(parent) {
     platform::setKind(frame, platform::Kind::Frame);
     platform::place(frame, 150, 60, 6300, 3990);
 
-    auto* logo = makePicture(frame, QStringLiteral("imgLogo"), {360, 480, 2400, 2400});
+    auto* logo = platform::makePicture(frame, QStringLiteral("imgLogo"), {360, 480, 2400, 2400});
     logo->setPixmap(quenzaLogo(QSize(160, 160)));
     platform::setKind(logo, platform::Kind::Image);
     platform::setPictureId(logo, QStringLiteral("logo"));
 
-    auto* name = makeLabel(frame, QStringLiteral("lblProductName"), QStringLiteral("Quenza"),
-                           {3000, 1080, 3000, 900});
-    setControlFont(name, QStringLiteral("Arial"), 32, true);
+    auto* name = platform::makeLabel(frame, QStringLiteral("lblProductName"),
+                                     QStringLiteral("Quenza"), {3000, 1080, 3000, 900});
+    platform::setControlFont(name, QStringLiteral("Arial"), 32, true);
     platform::setForeColor(name, 0x804000);
 
-    auto* version = makeLabel(frame, QStringLiteral("lblVersion"), QStringLiteral("Versión"),
-                              {3000, 2160, 3000, 360});
-    setControlFont(version, QStringLiteral("Arial"), 12, true);
+    auto* version = platform::makeLabel(frame, QStringLiteral("lblVersion"),
+                                        QStringLiteral("Versión"), {3000, 2160, 3000, 360});
+    platform::setControlFont(version, QStringLiteral("Arial"), 12, true);
     version->setText(QStringLiteral("Versión %1.%2.%3")
                          .arg(kVersionMajor)
                          .arg(kVersionMinor)

@@ -7,7 +7,9 @@
 #   #@file NAME matches REGEX
 #   #@file NAME missing
 #   #@file NAME distinct N      (N lines, no two alike)
-# check the data folder's files.
+# check the data folder's files, and lines
+#   #@output matches REGEX
+# check what the driver printed (the answers of `sounds`, `get`, `dump`).
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 if(FIXTURE)
@@ -28,6 +30,17 @@ execute_process(COMMAND "${DRIVER}" ${args} "${SCRIPT}"
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "driver exited with ${status}\n${out}\n${err}")
 endif()
+
+file(STRINGS "${SCRIPT}" output_checks REGEX "^#@output ")
+foreach(check IN LISTS output_checks)
+    if(check MATCHES "^#@output matches (.*)$")
+        if(NOT out MATCHES "${CMAKE_MATCH_1}")
+            message(FATAL_ERROR "the driver's output does not match ${CMAKE_MATCH_1}:\n${out}")
+        endif()
+    else()
+        message(FATAL_ERROR "unknown check: ${check}")
+    endif()
+endforeach()
 
 file(STRINGS "${SCRIPT}" checks REGEX "^#@file ")
 foreach(check IN LISTS checks)

@@ -1,5 +1,6 @@
 #include "game/form1.h"
 #include "game/game_state.h"
+#include "hand_offs.h"
 #include "platform/look.h"
 #include "platform/twips.h"
 #include "window_fixture.h"
@@ -20,6 +21,7 @@ class Form1Test : public QObject {
 private:
     std::unique_ptr<WindowFixture> fixture;
     std::unique_ptr<Form1> form;
+    QStringList handOffs;
 
     QAction* entry(const char* name) const {
         return child<QAction>(form.get(), QLatin1String(name));
@@ -35,6 +37,8 @@ private Q_SLOTS:
     void init() {
         fixture = std::make_unique<WindowFixture>();
         form = std::make_unique<Form1>();
+        handOffs.clear();
+        wireRecording(*form, handOffs);
         QVERIFY(form->Form_Load());
         form->show();
     }

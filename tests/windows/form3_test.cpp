@@ -1,4 +1,5 @@
 #include "game/form1.h"
+#include "hand_offs.h"
 #include "platform/look.h"
 #include "platform/text_file.h"
 #include "platform/twips.h"
@@ -19,6 +20,7 @@ class Form3Test : public QObject {
 private:
     std::unique_ptr<WindowFixture> fixture;
     std::unique_ptr<Form1> main;
+    QStringList handOffs;
 
     // A finished game: the main window's clock shows the time taken.
     QPointer<Form3> finishAt(const char* minutes, const char* seconds) {
@@ -37,6 +39,7 @@ private Q_SLOTS:
     void init() {
         fixture = std::make_unique<WindowFixture>();
         main = std::make_unique<Form1>();
+        wireRecording(*main, handOffs);
         QVERIFY(main->Form_Load());
     }
     void cleanup() {

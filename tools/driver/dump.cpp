@@ -198,7 +198,7 @@ QJsonObject dumpWindow(const QString& name) {
     }
     return {{QStringLiteral("loaded"), false},
             {QStringLiteral("shown"), false},
-            {QStringLiteral("fields"), QJsonObject()}};
+            {QStringLiteral("fields"), platform::unloadedFields(name)}};
 }
 
 QJsonValue focusName() {

@@ -1,8 +1,9 @@
-#include "game/artwork.h"
+#include "artwork/artwork.h"
+
+#include "artwork/canvas.h"
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QLineF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -18,58 +19,16 @@ namespace quenza {
 
 namespace {
 
+using canvas::boldFont;
+using canvas::centredText;
+using canvas::drawn;
+using canvas::smooth;
+
 // The board's own blues.
 const QColor kLightBlue(0xC0, 0xC0, 0xFF);
 const QColor kMediumBlue(0x80, 0x80, 0xFF);
 const QColor kDeepBlue(0x40, 0x40, 0xC0);
 const QColor kInk(0x2C, 0x2C, 0x7A);
-
-// A transparent pixmap of `size` logical pixels, sharp on high-density screens.
-QPixmap canvas(QSize size) {
-    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
-void smooth(QPainter& painter) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
-// A picture drawn by `draw(painter, side, centre)` on a fresh smooth canvas,
-// `side` being its shorter edge; an empty size gives an empty pixmap.
-template <typename Draw> QPixmap drawn(QSize size, Draw draw) {
-    if (size.isEmpty()) {
-        return {};
-    }
-    QPixmap pixmap = canvas(size);
-    {
-        QPainter painter(&pixmap);
-        smooth(painter);
-        draw(painter, qreal(std::min(size.width(), size.height())),
-             QPointF(size.width() / 2.0, size.height() / 2.0));
-    }
-    return pixmap;
-}
-
-QFont boldFont(qreal pixelSize) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(true);
-    font.setPixelSize(std::max(1, qRound(pixelSize)));
-    return font;
-}
-
-// The outline of `text`, centred on the ink of its glyphs rather than on the
-// font's line box, so single letters sit exactly in their tiles.
-QPainterPath centredText(const QString& text, const QFont& font, QPointF centre) {
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    return path.translated(centre - path.boundingRect().center());
-}
 
 // The logo grid; QUENZA reads down its diagonal.
 constexpr int kLogoSide = 6;

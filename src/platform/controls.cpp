@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "platform/controls.h"
 
 #include "platform/look.h"
 #include "platform/twips.h"
@@ -9,12 +9,12 @@
 #include <QGroupBox>
 #include <QMenu>
 
-namespace quenza {
+namespace quenza::platform {
 
 namespace {
 
-void place(QWidget* control, const QRect& twips) {
-    platform::place(control, twips.x(), twips.y(), twips.width(), twips.height());
+void placeAt(QWidget* control, const QRect& twips) {
+    place(control, twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 // An outline drawn with a style sheet on a widget of its own: these are few
@@ -25,24 +25,23 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setStyleSheet(QStringLiteral("QFrame { border: %1px solid %2; background: transparent; }")
                           .arg(borderWidth)
-                          .arg(platform::colourOf(bgr).name()));
+                          .arg(colourOf(bgr).name()));
     }
 };
 
 } // namespace
 
-platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& text,
-                           const QRect& twips) {
-    auto* label = new platform::Label(parent);
+Label* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips) {
+    auto* label = new Label(parent);
     label->setObjectName(name);
     label->setText(text);
-    platform::setKind(label, platform::Kind::Label);
-    place(label, twips);
+    setKind(label, Kind::Label);
+    placeAt(label, twips);
     return label;
 }
 
-platform::Label* makeAutoSizeLabel(QWidget* parent, const QString& name, const QString& text,
-                                   const QRect& twips) {
+Label* makeAutoSizeLabel(QWidget* parent, const QString& name, const QString& text,
+                         const QRect& twips) {
     auto* label = makeLabel(parent, name, text, twips);
     label->setProperty("quenza.autoSize", true);
     fitToText(label);
@@ -53,8 +52,8 @@ void fitToText(QLabel* label) {
     if (!label->property("quenza.autoSize").toBool()) {
         return;
     }
-    const QRect twips = platform::twipsOf(label);
-    const int designed = platform::twipsToPixels(twips.width());
+    const QRect twips = twipsOf(label);
+    const int designed = twipsToPixels(twips.width());
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 4;
     label->resize(qMax(designed, needed), label->height());
 }
@@ -63,8 +62,8 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& title,
                      const QRect& twips) {
     auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(name);
-    platform::setKind(frame, platform::Kind::Frame);
-    place(frame, twips);
+    setKind(frame, Kind::Frame);
+    placeAt(frame, twips);
     return frame;
 }
 
@@ -72,14 +71,14 @@ QWidget* makeShape(QWidget* parent, const QString& name, const QRect& twips, qui
                    int borderWidth) {
     auto* shape = new ShapeWidget(parent, borderBgr, borderWidth);
     shape->setObjectName(name);
-    platform::setKind(shape, platform::Kind::Shape);
-    place(shape, twips);
+    setKind(shape, Kind::Shape);
+    placeAt(shape, twips);
     return shape;
 }
 
-platform::Label* makePicture(QWidget* parent, const QString& name, const QRect& twips) {
+Label* makePicture(QWidget* parent, const QString& name, const QRect& twips) {
     auto* picture = makeLabel(parent, name, QString(), twips);
-    platform::setKind(picture, platform::Kind::Picture);
+    setKind(picture, Kind::Picture);
     picture->setScaledContents(true);
     return picture;
 }
@@ -110,4 +109,4 @@ QAction* makeSeparator(QMenu* menu, const QString& name) {
     return separator;
 }
 
-} // namespace quenza
+} // namespace quenza::platform

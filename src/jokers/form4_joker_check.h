@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QIcon>
+
+namespace quenza {
+
+// A check box of the level-complete window drawn as its joker's picture: it
+// looks pressed in while ticked and greyed while disabled, and the whole box
+// takes the click, like the old window system's picture check boxes.
+class JokerCheckBox final : public QCheckBox {
+    Q_OBJECT
+public:
+    JokerCheckBox(const QIcon& picture, QWidget* parent);
+
+Q_SIGNALS:
+    // The focus moved to another control of the same window.
+    void focusLost();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    QIcon picture_;
+};
+
+} // namespace quenza

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "game/form1.h"
+
+#include <QStringList>
+
+namespace quenza::testing {
+
+// Wires every hand-off of the main window to a note in `asked`, so a window
+// test sees which other window the main window would have opened.
+inline void wireRecording(Form1& form, QStringList& asked) {
+    const auto note = [&asked](const char* what) {
+        return [&asked, what] { asked.append(QLatin1String(what)); };
+    };
+    Form1::HandOffs handOffs;
+    handOffs.showTraditionalResult = note("result");
+    handOffs.showEvolutionGameOver = note("game over");
+    handOffs.showLevelComplete = note("level complete");
+    handOffs.showRankings = note("rankings");
+    handOffs.showHelp = note("help");
+    handOffs.showAbout = note("about");
+    handOffs.helpForTraditional = note("traditional help");
+    handOffs.helpForEvolution = note("evolution help");
+    form.wire(std::move(handOffs));
+}
+
+} // namespace quenza::testing

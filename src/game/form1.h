@@ -135,6 +135,8 @@ private:
     void fatal(const QString& message);
 
     std::int16_t sopas_ = 0;
+    bool clockWasRunning_ = false;
+    bool jokerWindowWasRunning_ = false;
     HandOffs handOffs_;
 
     // Controls, built by Form1Builder.

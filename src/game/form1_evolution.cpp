@@ -179,18 +179,23 @@ void Form1::hideStopPicture() {
 }
 
 void Form1::pauseForRankings() {
+    clockWasRunning_ = Timer1->isEnabled();
+    jokerWindowWasRunning_ = segundos60->isEnabled();
     Timer1->setEnabled(false);
     segundos60->setEnabled(false);
     setEnabled(false);
 }
 
+// Only what the viewer paused starts again: a clock held by Tiempo, stopped
+// by a game over or a joker window already run out stays as it was (else
+// the count-down would run on below 00:00 after a game over).
 void Form1::resumeAfterRankings() {
     setEnabled(true);
     const std::int16_t mode = gameState().modo_juego;
-    if (mode == 1 || mode == 2) {
+    if ((mode == 1 || mode == 2) && clockWasRunning_) {
         Timer1->setEnabled(true);
     }
-    if (mode == 2) {
+    if (mode == 2 && jokerWindowWasRunning_) {
         segundos60->setEnabled(true);
     }
 }

@@ -1,0 +1,57 @@
+# The help window follows the mode last started and hides when it loses the
+# focus; its hidden spots tell the secrets. The about window counts the theme
+# file's lines and hands its links to the system.
+start
+key Inicio "q"
+expect Form6.loaded = false
+menu Form1.tradicional
+expect Form6.loaded = true
+expect Form6.shown = false
+menu Form1.contenido
+expect Form6.shown = true
+expect Form6.Frame1.text = "Como se juega - Modo Tradicional -"
+expect Form6.Frame1.visible = true
+expect Form6.Frame2.visible = false
+expect Form6.Label1.text ~ "Localice las palabras"
+# Its own menu switches the page without touching the game.
+menu Form6.evolution
+expect Form6.Frame1.text = "Como se juega - Modo Evolution -"
+expect Form6.Frame2.visible = true
+expect Form6.Label2(8).text = "Especial"
+expect Form1.modo_juego = 1
+dblclick Form6.Label5
+expect Form6.Label4(0).text = "Maneras secretas"
+expect Form6.Label4(4).text = ""
+dblclick Form6.Label6
+expect Form6.Label4(0).text = "Conseguir el comodin especial"
+expect Form6.Label4(1).text = "-10 partidas seguidas sin comodines"
+expect Form6.Label4(5).text = "Tambien hay otras maneras de conseguirlos, descubrelas tu mismo"
+# A click on the main window hides it; it keeps its texts.
+click Form1.Label1(1)
+expect Form6.shown = false
+expect Form6.loaded = true
+expect Form6.Label4(0).text = "Conseguir el comodin especial"
+# Every game start switches it to its mode's page.
+menu Form1.tradicional
+menu Form1.contenido
+expect Form6.Frame1.text = "Como se juega - Modo Tradicional -"
+click Form1.Label1(2)
+menu Form1.evolution
+menu Form1.contenido
+expect Form6.Frame1.text = "Como se juega - Modo Evolution -"
+click Form1.Label1(3)
+
+menu Form1.acerca
+expect form8.shown = true
+expect form8.lblTitle.text = "Quenza - Zaviv oz Udiruv-"
+expect form8.version.text = "1.0.7"
+expect form8.horas.text = "110"
+expect form8.num.text = "57"
+expect form8.horas_empleadas = 110
+click form8.weblink
+click form8.mail
+#@output matches \["https://[^"]+","mailto:[^"@]+@[^"]+"\]
+opened
+menu Form1.acerca
+click form8.cmdOK
+expect form8.loaded = false

@@ -9,6 +9,7 @@ packages=(
     qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
+    xvfb openbox xdotool
 )
 
 missing=()

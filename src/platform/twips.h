@@ -17,11 +17,16 @@ int pixelsToTwips(int pixels);
 QPoint pixelsToTwips(const QPoint& pixels);
 
 void place(QWidget* widget, int left, int top, int width, int height);
+// A window whose design gives its client area: the client is exactly that
+// size, and its outer size (what twipsOf reports) adds the frame round it.
+void placeClient(QWidget* window, int left, int top, int clientWidth, int clientHeight);
 void setLeft(QWidget* widget, int left);
 void setTop(QWidget* widget, int top);
-// For windows: the outer size in twips.
+// For windows: the outer size in twips, before or after the window is shown.
 void setWindowWidth(QWidget* window, int width);
 void setWindowHeight(QWidget* window, int height);
-QRect twipsOf(const QWidget* widget); // left, top, width, height as set
+// Left, top, width, height exactly as set; but a window the player or the
+// window manager moved or resized reports where it really is, and how big.
+QRect twipsOf(const QWidget* widget);
 
 } // namespace quenza::platform

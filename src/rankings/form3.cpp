@@ -55,7 +55,7 @@ void Form3::build() {
 
 void Form3::Form_Load() {
     const QRect mainPlace = platform::twipsOf(&main_);
-    platform::place(this, mainPlace.x(), mainPlace.y(), 3660, 2040);
+    platform::placeClient(this, mainPlace.x(), mainPlace.y(), 3660, 2040);
     showTime();
 
     const GameState& state = gameState();

@@ -57,8 +57,8 @@ void Form5::Form_Load() {
     // The dialog's top-left corner at the centre of the main window, wherever
     // the player has moved it; an odd width or height loses its half twip.
     const QRect mainPlace = platform::twipsOf(&main_);
-    platform::place(this, mainPlace.x() + mainPlace.width() / 2,
-                    mainPlace.y() + mainPlace.height() / 2, kWidth, kHeight);
+    platform::placeClient(this, mainPlace.x() + mainPlace.width() / 2,
+                          mainPlace.y() + mainPlace.height() / 2, kWidth, kHeight);
 
     const GameState& state = gameState();
     Label3->setText(QString::number(state.nivel_actual));

@@ -1,0 +1,168 @@
+#include "platform/twips.h"
+#include "x_session.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+namespace quenza::platform {
+
+namespace {
+
+// A real server answers in its own time: wait for what should happen, up to this.
+constexpr int kWaitMs = 10000;
+
+QRect pixelsOf(const QRect& twips) {
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+            twipsToPixels(twips.height())};
+}
+
+// Where the window system has the frame, independent of the widget's own
+// idea of it (which Qt only refreshes when the client area moves).
+QRect frameOnScreen(const QWidget* window) {
+    return window->windowHandle()->frameGeometry();
+}
+
+int titleBarHeight(const QWidget* window) {
+    return window->windowHandle() != nullptr ? window->windowHandle()->frameMargins().top() : 0;
+}
+
+} // namespace
+
+// Windows under a window manager that frames them once they are shown.
+class WindowFrameTest : public QObject {
+    Q_OBJECT
+
+public:
+    explicit WindowFrameTest(QString problem) : problem_(std::move(problem)) {}
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (!problem_.isEmpty()) {
+            QSKIP(qPrintable(QStringLiteral("no X server with a window manager: ") + problem_));
+        }
+    }
+
+    void theOuterSizeSetBeforeTheFrameStaysTheOuterSize() {
+        const QRect twips(1500, 1200, 6480, 6400);
+        QWidget main;
+        place(&main, twips.x(), twips.y(), 5000, 5000);
+        setWindowHeight(&main, twips.height());
+        setWindowWidth(&main, twips.width());
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&main) > 5, kWaitMs);
+
+        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&main), pixelsOf(twips), kWaitMs);
+        QCOMPARE(twipsOf(&main), twips);
+        QCOMPARE(main.height(), pixelsOf(twips).height() -
+                                    (frameOnScreen(&main).height() - main.geometry().height()));
+    }
+
+    void aWindowShownAgainKeepsItsPlaceOrTakesItsNewOne() {
+        const QRect twips(1500, 1200, 3660, 2040);
+        QWidget dialog;
+        place(&dialog, twips.x(), twips.y(), twips.width(), twips.height());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&dialog) > 5, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&dialog), pixelsOf(twips), kWaitMs);
+
+        // Off screen the window manager lets go of the frame; the twips stay.
+        dialog.hide();
+        QTRY_COMPARE_WITH_TIMEOUT(titleBarHeight(&dialog), 0, kWaitMs);
+        QCOMPARE(twipsOf(&dialog), twips);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&dialog) > 5, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&dialog), pixelsOf(twips), kWaitMs);
+        QCOMPARE(twipsOf(&dialog), twips);
+
+        // Placed while hidden, it opens where it was put.
+        dialog.hide();
+        QTRY_COMPARE_WITH_TIMEOUT(titleBarHeight(&dialog), 0, kWaitMs);
+        const QRect elsewhere(3000, 2400, 4000, 2500);
+        place(&dialog, elsewhere.x(), elsewhere.y(), elsewhere.width(), elsewhere.height());
+        QCOMPARE(twipsOf(&dialog), elsewhere);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&dialog) > 5, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&dialog), pixelsOf(elsewhere), kWaitMs);
+        QCOMPARE(twipsOf(&dialog), elsewhere);
+
+        // And moved on screen again, it goes exactly there.
+        setTop(&dialog, 1500);
+        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&dialog), pixelsOf(elsewhere.translated(0, -900)),
+                                  kWaitMs);
+        QCOMPARE(twipsOf(&dialog), elsewhere.translated(0, -900));
+    }
+
+    void aWindowMovedFromOutsideReportsWhereItIs() {
+        const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+        if (xdotool.isEmpty()) {
+            QSKIP("moving a window from outside the program needs xdotool");
+        }
+        QWidget main;
+        place(&main, 1500, 1200, 6480, 6400);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&main) > 5, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&main), pixelsOf(QRect(1500, 1200, 6480, 6400)),
+                                  kWaitMs);
+
+        // Another client asks the window manager to move the frame, as the
+        // player's drag of the title bar has it moved. (A drag simulated with
+        // pointer events is taken up by the window manager only now and then.)
+        const QRect before = frameOnScreen(&main);
+        const QPoint movedTo(253, 187);
+        QProcess mover;
+        mover.start(xdotool, {QStringLiteral("windowmove"), QString::number(main.winId()),
+                              QString::number(movedTo.x()), QString::number(movedTo.y())});
+        QVERIFY(mover.waitForFinished(kWaitMs));
+        // Whether the frame or the client lands there depends on the gravity
+        // the window manager was last given; either way the window has moved.
+        QTRY_VERIFY_WITH_TIMEOUT(frameOnScreen(&main).topLeft() != before.topLeft(), kWaitMs);
+        const QRect outer = frameOnScreen(&main);
+        QCOMPARE(twipsOf(&main),
+                 QRect(pixelsToTwips(outer.x()), pixelsToTwips(outer.y()), 6480, 6400));
+
+        // A dialog placed from the main window opens over where it is now.
+        QWidget dialog;
+        const QRect mainPlace = twipsOf(&main);
+        place(&dialog, mainPlace.x(), mainPlace.y(), 3660, 2040);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&dialog),
+                                  QRect(outer.topLeft(), pixelsOf(QRect(0, 0, 3660, 2040)).size()),
+                                  kWaitMs);
+        QCOMPARE(twipsOf(&dialog), QRect(mainPlace.x(), mainPlace.y(), 3660, 2040));
+
+        // Moved by the program, the window is exactly where it was put again.
+        setLeft(&main, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&main).x(), twipsToPixels(3000), kWaitMs);
+        QCOMPARE(twipsOf(&main), QRect(3000, mainPlace.y(), 6480, 6400));
+    }
+
+private:
+    QString problem_;
+};
+
+} // namespace quenza::platform
+
+int main(int argc, char** argv) {
+    quenza::platform::XSession session;
+    qputenv("QT_QPA_PLATFORM", session.running() ? "xcb" : "offscreen");
+    int failures = 0;
+    {
+        QApplication app(argc, argv);
+        quenza::platform::WindowFrameTest test(session.problem());
+        failures = QTest::qExec(&test, argc, argv);
+    }
+    session.stop();
+    return failures;
+}
+
+#include "window_frame_test.moc"

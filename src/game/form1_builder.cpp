@@ -17,12 +17,6 @@
 
 namespace quenza {
 
-namespace {
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-} // namespace
-
 class Form1Builder {
 public:
     explicit Form1Builder(Form1& form) : f(form) {}
@@ -62,8 +56,8 @@ private:
         for (int i = 1; i <= kCells; ++i) {
             const int left = 480 + 240 * col0(i);
             const int top = 960 + 360 * row0(i);
-            auto* cell =
-                platform::makeLabel(s(), indexed("Label1", i), QString(), {left, top, 255, 255});
+            auto* cell = platform::makeLabel(s(), platform::indexed("Label1", i), QString(),
+                                             {left, top, 255, 255});
             platform::setControlFont(cell, QStringLiteral("Arial"), 12);
             f.celdas_[static_cast<size_t>(i)] = cell;
             QObject::connect(cell, &platform::Label::mouseMoved, &f,
@@ -99,9 +93,9 @@ private:
         platform::setForeColor(f.Frame1, kWordListFrame);
         for (int i = 0; i < kSlots; ++i) {
             const QRect place{240, 360 + 360 * i, 300, 210};
-            auto* word = platform::makeAutoSizeLabel(f.Frame1, indexed("resultado", i),
+            auto* word = platform::makeAutoSizeLabel(f.Frame1, platform::indexed("resultado", i),
                                                      QStringLiteral("PAL"), place);
-            auto* start = platform::makeAutoSizeLabel(f.Frame1, indexed("res3", i),
+            auto* start = platform::makeAutoSizeLabel(f.Frame1, platform::indexed("res3", i),
                                                       QStringLiteral("PAL"), place);
             platform::setForeColor(word, 0x000000);
             platform::setForeColor(start, kFirstLetters);
@@ -148,9 +142,9 @@ private:
         platform::setForeColor(f.Label3, kJokerTime);
         f.Label3->setToolTip(
             QStringLiteral("Termina antes de 60 segundos y obtendras un comodin extra"));
-        // A quarter point smaller than the rest, so that the title ends before
-        // the seconds beside it with the metrics of today's Arial.
-        platform::setControlFont(f.Label3, QStringLiteral("Arial"), 8);
+        // With today's Arial at the window's size the title runs a few pixels
+        // into the seconds beside it; a pixel less of type keeps its colon.
+        platform::setControlFont(f.Label3, QStringLiteral("Arial"), 7.5);
         platform::fitToText(f.Label3);
         platform::setForeColor(f.Label2, kJokerTime);
         // The traditional layout shows none of the evolution labels.

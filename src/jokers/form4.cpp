@@ -41,8 +41,9 @@ void Form4::Form_Load() {
     valor_ = 0;
     // The window opens as a dot at the main window's centre and grows from there.
     const QRect main = platform::twipsOf(host_.mainWindow());
-    platform::place(this, main.x() + main.width() / 2, main.y() + main.height() / 2, kOpeningSize,
+    growth_ = QRect(main.x() + main.width() / 2, main.y() + main.height() / 2, kOpeningSize,
                     kOpeningSize);
+    platform::place(this, growth_.x(), growth_.y(), growth_.width(), growth_.height());
     ActuaLizar_Comodines();
     nivel->setText(QString::number(state_.nivel_actual));
     platform::fitToText(nivel);
@@ -53,8 +54,12 @@ void Form4::Form_Load() {
 // window at its designed size about the same centre, so the fifth award slot
 // and the frame's right edge are never cut off.
 void Form4::Timer1_Timer() {
-    const QRect now = platform::twipsOf(this);
+    // The growth follows its own steps, not the window's reported place: a
+    // window manager still busy with the last step (or one that placed the
+    // new window by its own rule) must not throw it off its centre.
+    const QRect& now = growth_;
     const QRect grown(now.x() - 100, now.y() - 125, now.width() + 200, now.height() + 250);
+    growth_ = grown;
     if (grown.height() <= kDesignHeight && grown.width() <= kDesignWidth) {
         platform::place(this, grown.x(), grown.y(), grown.width(), grown.height());
         return;

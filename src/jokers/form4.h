@@ -3,6 +3,7 @@
 #include "platform/inspect.h"
 #include "puzzle/evolution.h"
 
+#include <QRect>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -41,6 +42,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QRect growth_; // where the opening growth has got to, in twips
     friend class Form4Builder;
 
     static constexpr int kRoutines = 5;   // GenErar0..GenErar4

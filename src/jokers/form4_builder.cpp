@@ -21,10 +21,6 @@ constexpr quint32 kGreen = 0x00C000;
 constexpr int kPictureBox = 495; // check boxes, the Suerte button and the award slots
 constexpr int kIconMargin = 6;   // pixels around a button's picture
 
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 QPoint at(int left, int top) {
     return {left, top};
 }
@@ -77,7 +73,7 @@ private:
 
     void awardSlots() {
         for (int i = 0; i < Form4::kAwardSlots; ++i) {
-            auto* slot = platform::makePicture(&f, indexed("Picture1", i),
+            auto* slot = platform::makePicture(&f, platform::indexed("Picture1", i),
                                                {2160 + 480 * i, 360, kPictureBox, kPictureBox});
             slot->setVisible(false);
             f.Picture1[static_cast<size_t>(i)] = slot;
@@ -138,7 +134,7 @@ private:
         for (int k = 1; k <= Form4::kCheckBoxes; ++k) {
             const Place& place = placeOf(k);
             auto* box = new JokerCheckBox(QIcon(jokerPicture(k, QSize(side, side))), f.Comodines);
-            box->setObjectName(indexed("Check1", k));
+            box->setObjectName(platform::indexed("Check1", k));
             platform::setKind(box, platform::Kind::CheckBox);
             platform::place(box, place.box.x(), place.box.y(), kPictureBox, kPictureBox);
             platform::setPictureId(box, jokerPictureId(k));
@@ -159,11 +155,12 @@ private:
         for (int k = 1; k <= kJokerKinds; ++k) {
             const Place& place = placeOf(k);
             f.comodin1[static_cast<size_t>(k)] = platform::makeAutoSizeLabel(
-                f.Comodines, indexed("comodin1", k), QStringLiteral("1"),
+                f.Comodines, platform::indexed("comodin1", k), QStringLiteral("1"),
                 {place.stock.x(), place.stock.y(), 105, 240});
             // Signs sit just left of their stock label; their width is ours.
-            auto* sign = platform::makeLabel(f.Comodines, indexed("signo", k), QStringLiteral("+"),
-                                             {place.signLeft, place.stock.y(), 120, 240});
+            auto* sign =
+                platform::makeLabel(f.Comodines, platform::indexed("signo", k), QStringLiteral("+"),
+                                    {place.signLeft, place.stock.y(), 120, 240});
             platform::setForeColor(sign, kGreen);
             sign->setVisible(false);
             f.signo[static_cast<size_t>(k)] = sign;

@@ -31,6 +31,10 @@ public:
 
 } // namespace
 
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
 Label* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips) {
     auto* label = new Label(parent);
     label->setObjectName(name);

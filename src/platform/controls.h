@@ -14,6 +14,10 @@ namespace quenza::platform {
 
 class Label;
 
+// The name of one control of a control array, as the game and its scripts
+// spell it: "Label1(14)".
+QString indexed(const char* name, int index);
+
 // Builders for the controls of the game's windows: each control gets its
 // game name, its kind and its place in twips (left, top, width, height).
 Label* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips);

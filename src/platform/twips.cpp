@@ -61,6 +61,14 @@ bool hiddenAfterShown(const QWidget* window) {
 
 void fitInsideFrame(QWidget* window, const QRect& twips);
 
+// Shown again, a window is without its frame until the window manager takes
+// it back: until then its pixels tell its client, not its outer place.
+bool awaitingFrame(const QWidget* window) {
+    const QVariant fitted = window->property(kFittedFrame);
+    return window->isVisible() && fitted.isValid() && fitted.toSize() != QSize(0, 0) &&
+           framePixels(window) == QSize(0, 0);
+}
+
 // The client size the program asked for: given outright, or what its outer
 // twips leave inside the frame.
 QSize designedClientPixels(const QWidget* window, const QRect& twips, const QSize& frame) {
@@ -237,7 +245,7 @@ QRect twipsOf(const QWidget* widget) {
     if (!kept.isValid()) {
         return twipsOfPixels(widget->isWindow() ? outerPixels(widget) : widget->geometry());
     }
-    if (!widget->isWindow() || hiddenAfterShown(widget)) {
+    if (!widget->isWindow() || hiddenAfterShown(widget) || awaitingFrame(widget)) {
         return kept.toRect();
     }
     return windowTwips(kept.toRect(), outerPixels(widget));

@@ -3,6 +3,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace quenza {
@@ -22,6 +23,29 @@ std::size_t at(int joker) {
     return static_cast<std::size_t>(joker);
 }
 
+// A joker's points chosen before a level and pressed during one. Finalizar is
+// never chosen before a level, UniDireccion and Suerte never pressed during one.
+struct JokerPrice {
+    std::int16_t beforeLevel = 0;
+    std::int16_t duringLevel = 0;
+};
+
+constexpr std::array<JokerPrice, kJokerKinds + 1> kJokerPrices{{
+    {0, 0},   // no joker
+    {20, 20}, // Mostrar
+    {20, 20}, // Mostrar3
+    {20, 20}, // Eliminar
+    {30, 30}, // Visor
+    {10, 10}, // Tiempo
+    {0, 50},  // Finalizar
+    {30, 0},  // UniDireccion
+    {0, 0},   // Suerte
+}};
+
+JokerPrice priceOf(int joker) {
+    return isStockJoker(joker) ? kJokerPrices[at(joker)] : JokerPrice{};
+}
+
 } // namespace
 
 void add16(std::int16_t& counter, long delta) {
@@ -31,36 +55,11 @@ void add16(std::int16_t& counter, long delta) {
 }
 
 std::int16_t costBeforeLevel(int joker) {
-    switch (joker) {
-    case kMostrar:
-    case kMostrar3:
-    case kEliminar:
-        return 20;
-    case kVisor:
-    case kUniDireccion:
-        return 30;
-    case kTiempo:
-        return 10;
-    default:
-        return 0;
-    }
+    return priceOf(joker).beforeLevel;
 }
 
 std::int16_t costDuringLevel(int joker) {
-    switch (joker) {
-    case kMostrar:
-    case kMostrar3:
-    case kEliminar:
-        return 20;
-    case kVisor:
-        return 30;
-    case kTiempo:
-        return 10;
-    case kFinalizar:
-        return 50;
-    default:
-        return 0;
-    }
+    return priceOf(joker).duringLevel;
 }
 
 void newEvolutionGame(EvolutionState& state) {

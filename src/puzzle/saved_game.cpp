@@ -77,40 +77,36 @@ private:
     bool failed_ = false;
 };
 
+// What a saved game keeps of the evolution state, copied either way: the
+// saved game names its fields as the state does, so one list serves saving
+// and loading alike.
+template <typename From, typename To> void copyKeptProgress(const From& from, To& to) {
+    to.nivel_actual = from.nivel_actual;
+    for (std::size_t k = kSavedStockFirst; k <= kSavedStockLast; ++k) {
+        to.comodines[k] = from.comodines[k];
+    }
+    for (std::size_t k = kSavedStockFirst; k <= kSavedUsedLast; ++k) {
+        to.comodin_usado[k] = from.comodin_usado[k];
+    }
+    to.racha_sin_comodines = from.racha_sin_comodines;
+    to.racha_sin_finalizar = from.racha_sin_finalizar;
+    to.puntuacion = from.puntuacion;
+    to.segundos_partida = from.segundos_partida;
+    to.especial_disponible = from.especial_disponible;
+}
+
 } // namespace
 
 SavedGame savedGameOf(const EvolutionState& state, const AwardCounters& counters) {
     SavedGame saved;
-    saved.nivel_actual = state.nivel_actual;
-    for (std::size_t k = kSavedStockFirst; k <= kSavedStockLast; ++k) {
-        saved.comodines[k] = state.comodines[k];
-    }
+    copyKeptProgress(state, saved);
     saved.counters = counters;
-    for (std::size_t k = kSavedStockFirst; k <= kSavedUsedLast; ++k) {
-        saved.comodin_usado[k] = state.comodin_usado[k];
-    }
-    saved.racha_sin_comodines = state.racha_sin_comodines;
-    saved.racha_sin_finalizar = state.racha_sin_finalizar;
-    saved.puntuacion = state.puntuacion;
-    saved.segundos_partida = state.segundos_partida;
-    saved.especial_disponible = state.especial_disponible;
     return saved;
 }
 
 void restoreSavedGame(const SavedGame& saved, EvolutionState& state, AwardCounters& counters) {
-    state.nivel_actual = saved.nivel_actual;
-    for (std::size_t k = kSavedStockFirst; k <= kSavedStockLast; ++k) {
-        state.comodines[k] = saved.comodines[k];
-    }
+    copyKeptProgress(saved, state);
     counters = saved.counters;
-    for (std::size_t k = kSavedStockFirst; k <= kSavedUsedLast; ++k) {
-        state.comodin_usado[k] = saved.comodin_usado[k];
-    }
-    state.racha_sin_comodines = saved.racha_sin_comodines;
-    state.racha_sin_finalizar = saved.racha_sin_finalizar;
-    state.puntuacion = saved.puntuacion;
-    state.segundos_partida = saved.segundos_partida;
-    state.especial_disponible = saved.especial_disponible;
 }
 
 std::vector<std::string> formatSavedGame(const SavedGame& saved) {

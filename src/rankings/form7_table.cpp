@@ -23,10 +23,6 @@ constexpr int kBrightRows = 5;
 constexpr quint32 kWhite = 0xFFFFFF;
 constexpr quint32 kBlack = 0x000000;
 
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 void useTableFont(QWidget* control) {
     platform::setControlFont(control, QStringLiteral("Arial"), 8.25);
 }
@@ -77,7 +73,7 @@ void RankingTable::buildCells() {
     for (int row = 0; row < kShownEntries; ++row) {
         for (int column = 0; column < kColumns; ++column) {
             auto* box = new QLineEdit(this);
-            box->setObjectName(indexed(kNames[column], row));
+            box->setObjectName(platform::indexed(kNames[column], row));
             platform::setKind(box, platform::Kind::TextBox);
             useTableFont(box);
             // Read-only rather than only dropping typed characters: Delete,

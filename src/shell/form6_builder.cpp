@@ -15,10 +15,6 @@ namespace quenza {
 
 namespace {
 
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 struct JokerEntry {
     int joker; // the joker number, which picks its picture
     const char* name;
@@ -111,21 +107,21 @@ private:
             // The eight jokers a level can award stand in an outline; the
             // special one, earned apart, stands alone.
             if (entry.joker != kEspecialPicture) {
-                platform::makeShape(frame, indexed("Shape1", i),
+                platform::makeShape(frame, platform::indexed("Shape1", i),
                                     {left - kOutlineMargin, top - kOutlineMargin,
                                      kPictureSide + 2 * kOutlineMargin,
                                      kPictureSide + 2 * kOutlineMargin},
                                     kOutlineColour);
             }
-            auto* picture = platform::makePicture(frame, indexed("Image1", i),
+            auto* picture = platform::makePicture(frame, platform::indexed("Image1", i),
                                                   {left, top, kPictureSide, kPictureSide});
             platform::setKind(picture, platform::Kind::Image);
             picture->setPixmap(jokerPicture(entry.joker, picture->size()));
             platform::setPictureId(picture, jokerPictureId(entry.joker));
             picture->setToolTip(QString::fromUtf8(entry.toolTip));
-            auto* name =
-                platform::makeLabel(frame, indexed("Label2", i), QString::fromUtf8(entry.name),
-                                    {left + kPictureSide + 120, top, 1290, kPictureSide});
+            auto* name = platform::makeLabel(frame, platform::indexed("Label2", i),
+                                             QString::fromUtf8(entry.name),
+                                             {left + kPictureSide + 120, top, 1290, kPictureSide});
             platform::setControlFont(name, QStringLiteral("Arial"), 8.25, true);
         }
     }
@@ -149,7 +145,7 @@ private:
             // The last line runs the whole width; the others leave room on
             // their right for the hidden spots.
             const int width = i + 1 < Form6::kEarningLines ? 5160 : 5760;
-            QLabel* line = platform::makeLabel(frame, indexed("Label4", i),
+            QLabel* line = platform::makeLabel(frame, platform::indexed("Label4", i),
                                                QString::fromUtf8(kEarningDesign[size_t(i)]),
                                                {120, kLineTop + kLineHeight * i, width, 225});
             f.Label4[static_cast<size_t>(i)] = line;

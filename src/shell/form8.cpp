@@ -22,13 +22,9 @@ constexpr int kHeight = 4560;
 constexpr quint32 kTitleColour = 0x804000; // the splash's dark blue
 constexpr quint32 kLinkColour = 0xFF0000;  // blue
 
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 void separatingLine(QWidget* parent, int index, int top) {
     auto* line = new QFrame(parent);
-    line->setObjectName(indexed("Line1", index));
+    line->setObjectName(platform::indexed("Line1", index));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     platform::setKind(line, platform::Kind::Line);
@@ -37,7 +33,7 @@ void separatingLine(QWidget* parent, int index, int top) {
 
 // A caption and the value beside it, on one row.
 QLabel* valueRow(QWidget* parent, int index, const char* caption, const char* valueName, int top) {
-    platform::makeLabel(parent, indexed("lblVersion", index), QString::fromUtf8(caption),
+    platform::makeLabel(parent, platform::indexed("lblVersion", index), QString::fromUtf8(caption),
                         {360, top, 2280, 240});
     QLabel* value =
         platform::makeLabel(parent, QLatin1String(valueName), QString(), {2760, top, 2400, 240});

@@ -100,6 +100,27 @@ private Q_SLOTS:
         QCOMPARE(twipsOf(&dialog), elsewhere.translated(0, -900));
     }
 
+    // The main window comes back from behind a dialog and at once takes
+    // another width: its height must not lose the frame it has yet to get.
+    void aWindowResizedAsItIsShownAgainKeepsItsOuterSize() {
+        QWidget main;
+        place(&main, 1500, 1200, 7965, 6400);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&main) > 5, kWaitMs);
+        for (const int width : {6480, 7965, 6400}) {
+            main.hide();
+            QTRY_COMPARE_WITH_TIMEOUT(titleBarHeight(&main), 0, kWaitMs);
+            main.show();
+            setWindowWidth(&main, width);
+            QVERIFY(QTest::qWaitForWindowExposed(&main));
+            QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&main) > 5, kWaitMs);
+            const QRect twips(1500, 1200, width, 6400);
+            QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&main), pixelsOf(twips), kWaitMs);
+            QCOMPARE(twipsOf(&main), twips);
+        }
+    }
+
     void aWindowMovedFromOutsideReportsWhereItIs() {
         const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
         if (xdotool.isEmpty()) {

@@ -45,10 +45,8 @@ private:
 private Q_SLOTS:
     void init() {
         fixture = std::make_unique<WindowFixture>();
-        form = std::make_unique<Form1>();
-        handOffs.clear();
-        wireRecording(*form, handOffs);
-        QVERIFY(form->Form_Load());
+        form = loadedMainWindow(handOffs);
+        QVERIFY(form != nullptr);
         form->show();
     }
     void cleanup() {

@@ -38,16 +38,11 @@ private:
 private Q_SLOTS:
     void init() {
         fixture = std::make_unique<WindowFixture>();
-        main = std::make_unique<Form1>();
-        wireRecording(*main, handOffs);
-        QVERIFY(main->Form_Load());
+        main = loadedMainWindow(handOffs);
+        QVERIFY(main != nullptr);
     }
     void cleanup() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String("Form3")) {
-                delete window;
-            }
-        }
+        deleteWindows("Form3");
         main.reset();
         fixture.reset();
     }

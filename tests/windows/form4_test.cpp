@@ -37,10 +37,6 @@ public:
     void Modo_EvoLution(int comodinn) override { started.push_back(comodinn); }
 };
 
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 void advance(qint64 ms) {
     static_cast<platform::VirtualClock&>(platform::clock()).advance(ms);
 }
@@ -142,11 +138,7 @@ private Q_SLOTS:
         counters = {};
     }
     void cleanup() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String("Form4")) {
-                delete window;
-            }
-        }
+        deleteWindows("Form4");
         host.reset();
         fixture.reset();
     }

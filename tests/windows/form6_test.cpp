@@ -27,10 +27,6 @@ const QString kTraditionalText = QStringLiteral(
 const QString kLastEarningLine =
     QStringLiteral("Tambien hay otras maneras de conseguirlos, descubrelas tu mismo");
 
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 void activate(QWidget* window) {
     window->activateWindow();
     QCoreApplication::processEvents();

@@ -76,8 +76,7 @@ private:
         return viewer;
     }
     static QLineEdit* cell(QWidget* viewer, const char* column, int row) {
-        return child<QLineEdit>(viewer,
-                                QStringLiteral("%1(%2)").arg(QLatin1String(column)).arg(row));
+        return child<QLineEdit>(viewer, indexed(column, row));
     }
     static QStringList row(QWidget* viewer, int index) {
         QStringList texts;
@@ -135,16 +134,11 @@ private:
 private Q_SLOTS:
     void init() {
         fixture = std::make_unique<WindowFixture>();
-        main = std::make_unique<Form1>();
-        wireRecording(*main, handOffs);
-        QVERIFY(main->Form_Load());
+        main = loadedMainWindow(handOffs);
+        QVERIFY(main != nullptr);
     }
     void cleanup() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String("Form7")) {
-                delete window;
-            }
-        }
+        deleteWindows("Form7");
         main.reset();
         fixture.reset();
     }

@@ -57,11 +57,7 @@ private Q_SLOTS:
         platform::place(main.get(), 1000, 2000, 7875, 5625);
     }
     void cleanup() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String("form8")) {
-                delete window;
-            }
-        }
+        deleteWindows("form8");
         main.reset();
         program.reset();
         fixture.reset();

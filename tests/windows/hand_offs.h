@@ -3,6 +3,7 @@
 #include "game/form1.h"
 
 #include <QStringList>
+#include <memory>
 
 namespace quenza::testing {
 
@@ -22,6 +23,18 @@ inline void wireRecording(Form1& form, QStringList& asked) {
     handOffs.helpForTraditional = note("traditional help");
     handOffs.helpForEvolution = note("evolution help");
     form.wire(std::move(handOffs));
+}
+
+// A main window loaded as the game starts it, its hand-offs noted in
+// `handOffs` (emptied first); null when it fails to load.
+inline std::unique_ptr<Form1> loadedMainWindow(QStringList& handOffs) {
+    auto form = std::make_unique<Form1>();
+    handOffs.clear();
+    wireRecording(*form, handOffs);
+    if (!form->Form_Load()) {
+        return nullptr;
+    }
+    return form;
 }
 
 } // namespace quenza::testing

@@ -6,6 +6,7 @@
 #include "platform/system.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -41,8 +42,23 @@ template <typename T = QWidget> T* child(const QObject* window, const QString& n
     return found;
 }
 
+// A control of a control array by its name: "Label1(14)".
+inline QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
 inline QString cellName(int i) {
-    return QStringLiteral("Label1(%1)").arg(i);
+    return indexed("Label1", i);
+}
+
+// Deletes every open top-level window called `name`: the ones a test opened
+// and left behind.
+inline void deleteWindows(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name)) {
+            delete window;
+        }
+    }
 }
 
 inline void moveOver(QWidget* widget, QPoint at = {-1, -1}) {

@@ -3,6 +3,8 @@
 #include "platform/clock.h"
 #include "platform/installed.h"
 
+#include <random>
+
 namespace quenza::platform {
 
 namespace {
@@ -14,6 +16,10 @@ std::uint64_t splitmix64(std::uint64_t x) {
     return x ^ (x >> 31);
 }
 
+constexpr std::uint64_t rotl(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
+
 Installed<GameRandom> installed;
 
 std::uint64_t seedFromDevice() {
@@ -23,12 +29,34 @@ std::uint64_t seedFromDevice() {
 
 } // namespace
 
-GameRandom::GameRandom(std::uint64_t baseSeed)
-    : baseSeed_(baseSeed), engine_(splitmix64(baseSeed)) {}
+GameRandom::GameRandom(std::uint64_t baseSeed) : baseSeed_(baseSeed) {
+    seed(splitmix64(baseSeed));
+}
+
+// The four words come from a splitmix64 sequence, which never leaves them
+// all zero.
+void GameRandom::seed(std::uint64_t seed) {
+    for (std::uint64_t& word : state_) {
+        seed = splitmix64(seed);
+        word = seed;
+    }
+}
+
+std::uint64_t GameRandom::next() {
+    const std::uint64_t result = rotl(state_[1] * 5, 7) * 9;
+    const std::uint64_t shifted = state_[1] << 17;
+    state_[2] ^= state_[0];
+    state_[3] ^= state_[1];
+    state_[1] ^= state_[2];
+    state_[0] ^= state_[3];
+    state_[2] ^= shifted;
+    state_[3] = rotl(state_[3], 45);
+    return result;
+}
 
 double GameRandom::draw() {
     // The top 53 bits make every double of the form k / 2^53, never 1.
-    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    return static_cast<double>(next() >> 11) * 0x1.0p-53;
 }
 
 void GameRandom::reseedFromClock() {
@@ -36,7 +64,7 @@ void GameRandom::reseedFromClock() {
     std::uint64_t seed = splitmix64(baseSeed_);
     seed = splitmix64(seed ^ static_cast<std::uint64_t>(clock().nowMs()));
     seed = splitmix64(seed ^ reseeds_);
-    engine_.seed(seed);
+    this->seed(seed);
 }
 
 GameRandom& random() {

@@ -2,15 +2,16 @@
 
 #include "puzzle/random.h"
 
+#include <array>
 #include <cstdint>
-#include <random>
 
 namespace quenza::platform {
 
 // The process-wide generator. Reseeding mixes the clock's time with a counter
 // of reseeds, so two reseeds within the same millisecond never replay the
 // same numbers, and a fixed base seed makes a run under the virtual clock
-// repeatable.
+// repeatable. The engine is xoshiro256**: four words of state, so the
+// eleven reseeds of a board cost next to nothing.
 class GameRandom final : public Random {
 public:
     explicit GameRandom(std::uint64_t baseSeed);
@@ -20,7 +21,10 @@ public:
 private:
     std::uint64_t baseSeed_;
     std::uint64_t reseeds_ = 0;
-    std::mt19937_64 engine_;
+    void seed(std::uint64_t seed);
+    std::uint64_t next();
+
+    std::array<std::uint64_t, 4> state_{};
 };
 
 GameRandom& random();

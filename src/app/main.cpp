@@ -1,12 +1,27 @@
+#include "command_line.h"
+#include "platform/system.h"
 #include "shell/application.h"
+#include "shell/version.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = quenza::app::runPrintingCommand(argc, argv)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quenza"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quenza"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.7"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(quenza::kVersionMajor)
+                                            .arg(quenza::kVersionMinor)
+                                            .arg(quenza::kVersionRevision));
+    const std::optional<quenza::app::GameOptions> options =
+        quenza::app::readGameOptions(QApplication::arguments());
+    if (!options) {
+        return quenza::app::kUsageError;
+    }
+    quenza::platform::setThemesFile(options->themesFile);
     quenza::Application game;
     game.start();
     return QApplication::exec();

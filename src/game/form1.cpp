@@ -41,7 +41,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 Form1::~Form1() = default;
 
 QString Form1::themeFilePath() const {
-    return platform::folders().program + QStringLiteral("/temas.tem");
+    return platform::themesFile();
 }
 
 bool Form1::Form_Load() {

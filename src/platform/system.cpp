@@ -34,6 +34,7 @@ Installed<DefaultHandler> installedHandler;
 Installed<ProgramEnd> installedEnd;
 QDate fixedDate;
 std::optional<Folders> currentFolders;
+QString chosenThemesFile;
 
 Folders defaultFolders() {
     const QString beside = QCoreApplication::applicationDirPath();
@@ -81,6 +82,15 @@ void ensureDataFolder() {
     if (!data.isEmpty()) {
         QDir().mkpath(data);
     }
+}
+
+QString themesFile() {
+    return chosenThemesFile.isEmpty() ? folders().program + QStringLiteral("/temas.tem")
+                                      : chosenThemesFile;
+}
+
+void setThemesFile(const QString& path) {
+    chosenThemesFile = path;
 }
 
 void endProgram(const QString& message) {

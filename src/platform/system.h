@@ -39,6 +39,11 @@ void setFolders(const Folders& folders);
 // Creates the data folder when missing.
 void ensureDataFolder();
 
+// The theme library the game plays: temas.tem in the program folder unless
+// another file was chosen (--themes). An empty path goes back to temas.tem.
+QString themesFile();
+void setThemesFile(const QString& path);
+
 // Ending the program: the game asks, the application (or the driver) decides
 // how. `message` is the text the player was last shown, if any.
 class ProgramEnd {

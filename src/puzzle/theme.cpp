@@ -28,6 +28,19 @@ size_t nextComma(const Word& line, size_t from) {
     return pos == Word::npos ? line.size() : pos;
 }
 
+// Every field of the line, cut at each comma as the reads below cut them.
+std::vector<ThemeField> cutFields(const Word& line) {
+    std::vector<ThemeField> fields;
+    const size_t first = nextComma(line, 0);
+    fields.push_back({line.substr(0, first), {}});
+    for (size_t comma = first; comma < line.size();) {
+        const size_t next = nextComma(line, comma + 1);
+        fields.push_back({line.substr(comma + 1, next - comma - 1), fieldAfter(line, comma, next)});
+        comma = next;
+    }
+    return fields;
+}
+
 std::string narrow(const Word& text) {
     std::string out;
     for (const Letter cp : text) {
@@ -40,6 +53,7 @@ std::string narrow(const Word& text) {
 
 ThemeLine parseThemeLine(const Word& line) {
     ThemeLine theme;
+    theme.fields = cutFields(line);
     const size_t c1 = line.find(U',');
     if (c1 == Word::npos) {
         return theme;
@@ -54,18 +68,22 @@ ThemeLine parseThemeLine(const Word& line) {
     }
     const size_t c3 = nextComma(line, c2 + 1);
     const long declared = leadingNumber(narrow(fieldAfter(line, c2, c3)));
+    theme.declared = declared;
     theme.count = static_cast<std::int16_t>(std::clamp<long>(declared, 0, kSlots));
 
     // A count above the word fields keeps reading the last field again, since
     // the scan position stays at the last comma.
     size_t p = c3;
+    int field = 3; // the field that starts after the comma at p
     for (int w = 0; w < theme.count; ++w) {
         Word word;
+        theme.wordFields.push_back(p < line.size() ? field : -1);
         if (p < line.size()) {
             const size_t q = nextComma(line, p + 1);
             word = fieldAfter(line, p, q);
             if (q < line.size()) {
                 p = q;
+                ++field;
             }
         }
         theme.words.push_back(word);

@@ -8,11 +8,24 @@
 
 namespace quenza {
 
+// One comma-separated field of a theme line, cut as the game cuts it.
+struct ThemeField {
+    Word raw;     // everything between its comma and the next one (or the end)
+    Word content; // `raw` less one delimiter character at each end; empty when too short
+};
+
 // One line of the theme library, parsed the way the game reads it.
 struct ThemeLine {
     Word title;              // first character already upper-cased
     std::int16_t count = 0;  // words the board asks for, 0..10
     std::vector<Word> words; // exactly `count` entries; an empty word is a slot left empty
+
+    // What a library check needs to explain a line; play never looks at it.
+    long declared = 0;              // the count as written, before it is clamped
+    std::vector<ThemeField> fields; // every field, the unread first one included
+    // For each word, the index in `fields` it was read from; -1 when the line
+    // has no field left for it.
+    std::vector<int> wordFields;
 };
 
 // Parses a theme line: every field after the first loses one delimiter at each

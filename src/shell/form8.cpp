@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace quenza {
 
@@ -94,6 +95,9 @@ void form8::build() {
     platform::setKind(ok, platform::Kind::Button);
     platform::place(ok, 4080, 3600, 1320, 375);
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    // Escape closes the window, as "OK" does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { cmdOK_Click(); });
 }
 
 void form8::Form_Load() {
@@ -101,8 +105,7 @@ void form8::Form_Load() {
     platform::place(this, mainPlace.x() + 300, mainPlace.y() + 800, kWidth, kHeight);
     // Every line of the theme file counts, blank or not; a missing file
     // shows 0 rather than stopping the game over an about box.
-    num->setText(QString::number(
-        platform::countLines(platform::folders().program + QStringLiteral("/temas.tem"))));
+    num->setText(QString::number(platform::countLines(platform::themesFile())));
     horas_empleadas = 110;
     horas->setText(QString::number(horas_empleadas));
     version->setText(

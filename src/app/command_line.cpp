@@ -1,0 +1,146 @@
+#include "command_line.h"
+
+#include "shell/version.h"
+#include "theme_check_command.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <iostream>
+
+namespace quenza::app {
+
+namespace {
+
+const QString kFileValue = QStringLiteral("ARCHIVO");
+
+// Every option of the game, and the parser that knows them.
+struct CommandLine {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Muestra esta ayuda y termina.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Muestra la versión del juego y termina.")};
+    QCommandLineOption themes{QStringLiteral("themes"),
+                              QStringLiteral("Juega con los temas de ARCHIVO en lugar de los de\n"
+                                             "temas.tem."),
+                              kFileValue};
+    QCommandLineOption checkThemes{
+        QStringLiteral("check-themes"),
+        QStringLiteral("Revisa los temas de ARCHIVO tal como los lee el juego\n"
+                       "y termina: una línea por problema y un resumen. Sale\n"
+                       "con 0 si no hay ningún problema, 1 si hay alguno y 2\n"
+                       "si no puede leer el archivo."),
+        kFileValue};
+    QCommandLineParser parser;
+    QString program = QStringLiteral("quenza");
+    bool parsed = false;
+
+    explicit CommandLine(const QStringList& arguments) {
+        parser.addOptions({help, version, themes, checkThemes});
+        if (!arguments.isEmpty()) {
+            program = QFileInfo(arguments.first()).fileName();
+        }
+        parsed = parser.parse(arguments);
+    }
+
+    bool wrong() const { return !parsed || !parser.positionalArguments().isEmpty(); }
+
+    // What is wrong, in the game's words (the parser's own are in English).
+    QString whatIsWrong() const {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString name = unknown.first();
+            return QStringLiteral("opción desconocida: %1%2")
+                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+        }
+        for (const QCommandLineOption* option : {&themes, &checkThemes}) {
+            if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
+                return QStringLiteral("falta el %1 tras --%2")
+                    .arg(kFileValue, option->names().last());
+            }
+        }
+        return QStringLiteral("argumento de más: %1").arg(parser.positionalArguments().value(0));
+    }
+
+    int tellWhatIsWrong() const {
+        std::cerr << QStringLiteral("%1: %2\nPruebe «%1 --help».\n")
+                         .arg(program, whatIsWrong())
+                         .toStdString();
+        return kUsageError;
+    }
+
+    QString helpText() const {
+        constexpr qsizetype kDescriptionColumn = 27;
+        QString text = QStringLiteral("Uso: %1 [opciones]\n\n"
+                                      "Quenza, sopa de letras. Sin opciones, empieza el juego.\n\n"
+                                      "Opciones:\n")
+                           .arg(program);
+        for (const QCommandLineOption* option : {&help, &version, &themes, &checkThemes}) {
+            QStringList names;
+            for (const QString& name : option->names()) {
+                names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
+                             name);
+            }
+            QString head = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+            if (!option->valueName().isEmpty()) {
+                head += QStringLiteral(" <%1>").arg(option->valueName());
+            }
+            const QString indent(kDescriptionColumn, QLatin1Char(' '));
+            QString description = option->description();
+            description.replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+            text += head.leftJustified(kDescriptionColumn - 1) + QLatin1Char(' ') + description +
+                    QLatin1Char('\n');
+        }
+        return text;
+    }
+};
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+} // namespace
+
+std::optional<int> runPrintingCommand(int argc, char* argv[]) {
+    const CommandLine line(argumentsOf(argc, argv));
+    const QCommandLineParser& parser = line.parser;
+    if (!parser.isSet(line.help) && !parser.isSet(line.version) &&
+        !parser.isSet(line.checkThemes)) {
+        // An option this parser does not know may be one of Qt's (-platform,
+        // -style, ...): only QApplication can tell, so a game's command line
+        // is judged once it exists.
+        return std::nullopt;
+    }
+    if (line.wrong()) {
+        return line.tellWhatIsWrong();
+    }
+    if (parser.isSet(line.help)) {
+        std::cout << line.helpText().toStdString();
+        return 0;
+    }
+    if (parser.isSet(line.version)) {
+        std::cout << "Quenza " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionRevision
+                  << "\n";
+        return 0;
+    }
+    return checkThemesCommand(parser.value(line.checkThemes), std::cout, std::cerr);
+}
+
+std::optional<GameOptions> readGameOptions(const QStringList& arguments) {
+    const CommandLine line(arguments);
+    if (line.wrong()) {
+        line.tellWhatIsWrong();
+        return std::nullopt;
+    }
+    GameOptions options;
+    if (line.parser.isSet(line.themes)) {
+        // A missing file is the game's to report, as it reports a missing temas.tem.
+        options.themesFile = QFileInfo(line.parser.value(line.themes)).absoluteFilePath();
+    }
+    return options;
+}
+
+} // namespace quenza::app

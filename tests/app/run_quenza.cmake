@@ -1,0 +1,91 @@
+# Runs the game's binary for one command-line case and checks its exit status
+# and what it printed.
+#
+#   cmake -DQUENZA=... -DCASE=... -DFIXTURES=dir -P run_quenza.cmake
+#
+# The test runs it with DISPLAY and QT_QPA_PLATFORM unset: these commands must
+# print and end without a window system.
+
+# Runs quenza with the arguments that follow `status`; fails unless it exits
+# with `status`. Sets `out` and `err` in the caller.
+function(run_quenza status)
+    execute_process(COMMAND "${QUENZA}" ${ARGN}
+                    RESULT_VARIABLE got OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr)
+    if(NOT got STREQUAL "${status}")
+        message(FATAL_ERROR "quenza ${ARGN} exited with ${got}, expected ${status}\n"
+                            "stdout:\n${stdout}\nstderr:\n${stderr}")
+    endif()
+    set(out "${stdout}" PARENT_SCOPE)
+    set(err "${stderr}" PARENT_SCOPE)
+endfunction()
+
+function(expect_match what text regex)
+    if(NOT text MATCHES "${regex}")
+        message(FATAL_ERROR "${what} does not match ${regex}:\n${text}")
+    endif()
+endfunction()
+
+function(expect_no_match what text regex)
+    if(text MATCHES "${regex}")
+        message(FATAL_ERROR "${what} should not match ${regex}:\n${text}")
+    endif()
+endfunction()
+
+if(CASE STREQUAL "version")
+    run_quenza(0 --version)
+    expect_match(stdout "${out}" "^Quenza 1\\.0\\.7\n$")
+    expect_match(stderr "${err}" "^$")
+elseif(CASE STREQUAL "help")
+    run_quenza(0 --help)
+    expect_match(stdout "${out}" "^Uso: quenza \\[opciones\\]\n")
+    foreach(option "-h, --help +Muestra esta ayuda" "-v, --version +Muestra la versión"
+                   "--themes <ARCHIVO> +Juega con los temas de ARCHIVO"
+                   "--check-themes <ARCHIVO> +Revisa los temas de ARCHIVO")
+        expect_match(stdout "${out}" "\n  ${option}")
+    endforeach()
+    # Qt's own English texts must not leak into the help.
+    expect_no_match(stdout "${out}" "Usage|Options:|Displays")
+    expect_match(stderr "${err}" "^$")
+elseif(CASE STREQUAL "check_clean")
+    run_quenza(0 --check-themes "${FIXTURES}/good.tem")
+    expect_match(stdout "${out}" "^3 temas leídos, 3 se pueden jugar, ningún problema\\.\n$")
+    expect_match(stderr "${err}" "^$")
+elseif(CASE STREQUAL "check_damaged")
+    run_quenza(1 --check-themes "${FIXTURES}/damaged.tem")
+    # One line per problem, in line order, then the summary. Line 5 is in
+    # Windows-1252 and is reported in UTF-8, as the game reads it.
+    set(any "[^\n]*")
+    set(expected
+        "línea 2: la línea está vacía"
+        "línea 3: a la palabra 1 «\"pera» le falta la comilla del final ${any}: el juego lee «per»"
+        "línea 3: a la palabra 2 «uva\"» le falta la comilla del principio ${any}: el juego lee «va»"
+        "línea 4: la cantidad de palabras es 12 y caben 10 como mucho: ${any} escriba 2\\."
+        "línea 5: el título «Café de la mañana y de la tarde» tiene 31 caracteres"
+        "línea 6: repite el tema de la línea 1 "
+        "línea 7: la palabra «golondrinas» tiene 11 letras"
+        "línea 8: la cantidad de palabras «tres» no es un número: el juego lee 0 ${any} escriba 3\\."
+        "8 temas leídos, 6 se pueden jugar, 8 problemas\\.")
+    set(rest "${out}")
+    foreach(pattern IN LISTS expected)
+        if(NOT rest MATCHES "^(${pattern}${any})\n")
+            message(FATAL_ERROR "the next line should match ${pattern}:\n${out}")
+        endif()
+        string(LENGTH "${CMAKE_MATCH_1}\n" done)
+        string(SUBSTRING "${rest}" ${done} -1 rest)
+    endforeach()
+    expect_match("what follows the summary" "${rest}" "^$")
+    expect_match(stderr "${err}" "^$")
+elseif(CASE STREQUAL "check_missing")
+    run_quenza(2 --check-themes "${FIXTURES}/no-such-file.tem")
+    expect_match(stdout "${out}" "^$")
+    expect_match(stderr "${err}" "no se puede leer el archivo de temas: .*no-such-file\\.tem")
+elseif(CASE STREQUAL "wrong_command_line")
+    run_quenza(2 --check-themes "${FIXTURES}/good.tem" --no-such-option)
+    expect_match(stderr "${err}" "opción desconocida: --no-such-option")
+    run_quenza(2 --check-themes)
+    expect_match(stderr "${err}" "falta el ARCHIVO tras --check-themes")
+    run_quenza(2 --version extra)
+    expect_match(stderr "${err}" "argumento de más: extra")
+else()
+    message(FATAL_ERROR "unknown case ${CASE}")
+endif()

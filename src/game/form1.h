@@ -10,11 +10,13 @@
 
 class QAction;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 
 namespace quenza {
 
 class JokerFrame;
+enum class CursorMove;
 
 namespace platform {
 class Label;
@@ -85,6 +87,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Keyboard play (form1_keyboard.cpp): the grid's keys, and any pointer
+    // move over this window putting the keyboard cursor away.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class Form1Builder;
@@ -125,6 +131,16 @@ private:
     void reinicio_rank_trad_Click();
     void Form_MouseMove(QPoint pixels);
 
+    // Keyboard play: a cursor over the grid that the arrow keys move as the
+    // pointer moves, Space or Enter clicking the cell under it.
+    bool gridKey(const QKeyEvent& event);
+    bool bringBackCursor();
+    void moveCursor(CursorMove move);
+    void clickUnderCursor();
+    void cancelOpenSelection();
+    void showCursorAt(int cell);
+    int cellOf(const QObject* control) const;
+
     // Hands over to another window; a hand-off that was never wired is a
     // programming error, never a silent no-op.
     static void handOver(const std::function<void()>& to, const char* what);
@@ -161,6 +177,8 @@ private:
     QWidget* Shape1 = nullptr;
     QWidget* Shape2 = nullptr;
     QWidget* Shape3 = nullptr;
+    QWidget* cursor_ = nullptr; // the control "cursor"
+    int cursorCell_ = 0;        // where the keyboard cursor is, or was last
     QGroupBox* Frame1 = nullptr;
     JokerFrame* Comodines = nullptr;
 

@@ -11,11 +11,17 @@
 #include "puzzle/board.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QShortcut>
 #include <algorithm>
 
 namespace quenza {
+
+namespace {
+constexpr quint32 kCursorBorder = 0x800000; // dark blue
+} // namespace
 
 class Form1Builder {
 public:
@@ -38,6 +44,7 @@ public:
         timers();
         jokerFrame();
         menus();
+        keyboard();
     }
 
 private:
@@ -69,6 +76,11 @@ private:
         f.Shape3 = platform::makeShape(s(), QStringLiteral("Shape3"), {120, 600, 315, 315},
                                        kVisorBorder, 2);
         f.Shape3->setVisible(false);
+        // The keyboard cursor, above the visor frame; shown only while the
+        // keyboard is in use.
+        f.cursor_ = platform::makeShape(s(), QStringLiteral("cursor"), {450, 930, 315, 315},
+                                        kCursorBorder, 2);
+        f.cursor_->setVisible(false);
     }
 
     void counters() {
@@ -272,6 +284,26 @@ private:
         hand(f.acerca, &Form1::HandOffs::showAbout, "the about window");
         QObject::connect(f.surface_, &platform::Surface::mouseMoved, form,
                          [form](QPoint pixels) { form->Form_MouseMove(pixels); });
+    }
+
+    // The surface holds the focus, so the grid hears the keys without a click
+    // first; the joker buttons never take it (keys 1 to 6 press them).
+    void keyboard() {
+        f.surface_->setFocusPolicy(Qt::StrongFocus);
+        f.surface_->setFocus();
+        QApplication::instance()->installEventFilter(&f);
+
+        // Shown beside the entries; an entry that is disabled ignores its key.
+        f.tradicional->setShortcut(QKeySequence(Qt::Key_F2));
+        f.evolution->setShortcut(QKeySequence(Qt::Key_F3));
+        f.guardame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        f.cargame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+        f.contenido->setShortcut(QKeySequence(Qt::Key_F1));
+        f.rankings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+        // Ctrl+Q ends the game as the close box does; the game has no entry for it.
+        auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &f);
+        Form1* form = &f;
+        QObject::connect(quit, &QShortcut::activated, form, [form] { form->close(); });
     }
 
     Form1& f;

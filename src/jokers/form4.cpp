@@ -10,7 +10,9 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QJsonArray>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 
 namespace quenza {
 
@@ -124,6 +126,40 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
         Comodines_MouseMove();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The keys act as clicks on their buttons, and only where a click could: on a
+// button shown and enabled. The check boxes take Tab, the arrows and Space
+// themselves; a box ticked with Space is the next level's joker at once, as
+// if the pointer had crossed the frame.
+void Form4::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers held =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    QPushButton* target = nullptr;
+    if (held == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            target = Command2;
+            break;
+        case Qt::Key_S:
+            target = Suerte;
+            break;
+        case Qt::Key_E:
+            target = comodin9;
+            break;
+        default:
+            break;
+        }
+    }
+    if (target == nullptr) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (target->isVisible() && target->isEnabled() && !event->isAutoRepeat()) {
+        target->click();
+    }
 }
 
 QJsonObject Form4::fields() const {

@@ -40,6 +40,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter continues, S plays Suerte, E takes the special joker.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QRect growth_; // where the opening growth has got to, in twips

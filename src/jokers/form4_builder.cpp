@@ -207,6 +207,8 @@ private:
         for (int k = 1; k <= Form4::kCheckBoxes; ++k) {
             QObject::connect(f.Check1[static_cast<size_t>(k)], &JokerCheckBox::focusLost, form,
                              [form, k] { form->Check1_LostFocus(k); });
+            QObject::connect(f.Check1[static_cast<size_t>(k)], &JokerCheckBox::toggledByKey, form,
+                             [form] { form->Comodines_MouseMove(); });
         }
         QObject::connect(f.Suerte, &QPushButton::clicked, form, [form] { form->Suerte_Click(); });
         QObject::connect(f.comodin9, &QPushButton::clicked, form,

@@ -1,6 +1,7 @@
 #include "form4_joker_check.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -42,6 +43,15 @@ void JokerCheckBox::focusOutEvent(QFocusEvent* event) {
     // the box keeps its tick until the player moves to another control.
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
         Q_EMIT focusLost();
+    }
+}
+
+void JokerCheckBox::keyReleaseEvent(QKeyEvent* event) {
+    // The box toggles when the key that pressed it down comes up.
+    const bool pressedByKey = isDown() && !event->isAutoRepeat();
+    QCheckBox::keyReleaseEvent(event);
+    if (pressedByKey && !isDown()) {
+        Q_EMIT toggledByKey();
     }
 }
 

@@ -16,11 +16,14 @@ public:
 Q_SIGNALS:
     // The focus moved to another control of the same window.
     void focusLost();
+    // Space ticked or unticked the box.
+    void toggledByKey();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     QIcon picture_;

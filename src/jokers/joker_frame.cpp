@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace quenza {
 
@@ -65,6 +66,13 @@ void JokerFrame::build() {
         platform::setPictureId(jokerButton, jokerPictureId(k));
         jokerButton->setToolTip(QString::fromUtf8(design.toolTip));
         connect(jokerButton, &QPushButton::clicked, this, [this, k] { press(k); });
+        // Key k presses button k. The shortcut belongs to the button, so it
+        // does nothing while the button is disabled or out of sight; the
+        // buttons take no focus, which stays with the grid and its keys.
+        jokerButton->setFocusPolicy(Qt::NoFocus);
+        const auto digit = static_cast<Qt::Key>(Qt::Key_1 + k - 1);
+        auto* key = new QShortcut(QKeySequence(QKeyCombination(digit)), jokerButton);
+        connect(key, &QShortcut::activated, jokerButton, &QPushButton::click);
         buttons_[static_cast<size_t>(k)] = jokerButton;
 
         stockLabels_[static_cast<size_t>(k)] =

@@ -136,4 +136,53 @@ ClickResult clickCell(SelectionState& state, int cell, Selection& celdas_selecci
     return ClickResult::Built;
 }
 
+bool cancelSelection(SelectionState& state) {
+    if (state.celda_inicio == 0) {
+        return false;
+    }
+    state.celda_inicio = 0;
+    state.celda_fin = 0;
+    return true;
+}
+
+int cursorStep(int cell, CursorMove move, const CellSet& shown) {
+    if (cell < 1 || cell > kCells) {
+        return cell;
+    }
+    int dRow = 0;
+    int dCol = 0;
+    switch (move) {
+    case CursorMove::Left:
+        dCol = -1;
+        break;
+    case CursorMove::Right:
+        dCol = 1;
+        break;
+    case CursorMove::Up:
+        dRow = -1;
+        break;
+    case CursorMove::Down:
+        dRow = 1;
+        break;
+    }
+    int row = row0(cell) + dRow;
+    int col = col0(cell) + dCol;
+    for (; row >= 0 && row < kSide && col >= 0 && col < kSide; row += dRow, col += dCol) {
+        const int next = row * kSide + col + 1;
+        if (shown.test(static_cast<size_t>(next))) {
+            return next;
+        }
+    }
+    return cell;
+}
+
+int firstShownCell(const CellSet& shown) {
+    for (int cell = 1; cell <= kCells; ++cell) {
+        if (shown.test(static_cast<size_t>(cell))) {
+            return cell;
+        }
+    }
+    return 0;
+}
+
 } // namespace quenza

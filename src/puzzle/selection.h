@@ -30,4 +30,18 @@ enum class ClickResult { Started, Cancelled, Built };
 // run longer than ten cells cannot be a word and builds an empty selection.
 ClickResult clickCell(SelectionState& state, int cell, Selection& celdas_seleccion);
 
+// Drops an open selection as clicking its start cell again would, without the
+// click's word check. False when no selection was open.
+bool cancelSelection(SelectionState& state);
+
+enum class CursorMove { Left, Right, Up, Down };
+
+// Where the keyboard cursor goes from `cell` with one arrow key: the nearest
+// cell of `shown` that way along the row or column, or `cell` itself when
+// there is none before the edge of the grid.
+int cursorStep(int cell, CursorMove move, const CellSet& shown);
+
+// The first cell of `shown` in reading order, or 0 when every cell is hidden.
+int firstShownCell(const CellSet& shown);
+
 } // namespace quenza

@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QShortcut>
 
 namespace quenza {
 
@@ -51,6 +52,9 @@ void Form3::build() {
                                 .verde = {3240, 360, 480, 480},
                                 .rojo = {3000, 360, 480, 480}});
     connect(nameEntry_, &NameEntry::accepted, this, [this] { Picture1_Click(); });
+    // Escape closes the dialog, as its close box does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void Form3::Form_Load() {

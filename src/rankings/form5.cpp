@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QShortcut>
 
 namespace quenza {
 
@@ -51,6 +52,9 @@ void Form5::build() {
                                 .verde = {4080, 720, 480, 480},
                                 .rojo = {3360, 720, 480, 480}});
     connect(nameEntry_, &NameEntry::accepted, this, [this] { Picture1_Click(); });
+    // Escape closes the dialog, as its close box does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void Form5::Form_Load() {

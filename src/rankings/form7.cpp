@@ -11,6 +11,7 @@
 #include "rankings/ranking_store.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 
 namespace quenza {
@@ -92,6 +93,14 @@ void Form7::build() {
     connect(t, &platform::Timer::fired, this, [this] { t_Timer(); });
     connect(E, &platform::Timer::fired, this, [this] { E_Timer(); });
     connect(Timer1, &platform::Timer::fired, this, [this] { Timer1_Timer(); });
+
+    // The read-only cells would take the arrows for their own text cursor;
+    // the menu bar keeps its own keys.
+    installEventFilter(this);
+    table_->installEventFilter(this);
+    for (QWidget* control : table_->findChildren<QWidget*>()) {
+        control->installEventFilter(this);
+    }
 }
 
 void Form7::Form_Load() {
@@ -145,6 +154,29 @@ void Form7::E_Timer() {
 void Form7::Timer1_Timer() {
     show();
     Timer1->setEnabled(false);
+}
+
+bool Form7::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    switch (key->key()) {
+    case Qt::Key_Left:
+        evol->trigger();
+        return true;
+    case Qt::Key_Right:
+        tradi->trigger();
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        return QMainWindow::eventFilter(watched, event);
+    }
 }
 
 void Form7::closeEvent(QCloseEvent* event) {

@@ -34,6 +34,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Left and Right choose the views as the menu titles do, even from a
+    // cell of the table; Escape closes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();

@@ -6,12 +6,16 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QShortcut>
 
 namespace quenza {
 
 Form6::Form6(QWidget* parent) : QMainWindow(parent) {
     buildForm6(*this);
     Form_Load();
+    // Escape puts the help away, as its close box does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void Form6::Form_Load() {

@@ -63,6 +63,25 @@ private Q_SLOTS:
         }
     }
 
+    // The names of the keys command, held keys included; one key per name.
+    void namesKeys() {
+        const auto key = [](const QString& name) {
+            return parseKeyName(name).value_or(QKeyCombination(Qt::Key_unknown)).toCombined();
+        };
+        QCOMPARE(key(u"Left"_s), QKeyCombination(Qt::Key_Left).toCombined());
+        QCOMPARE(key(u"Space"_s), QKeyCombination(Qt::Key_Space).toCombined());
+        QCOMPARE(key(u"Return"_s), QKeyCombination(Qt::Key_Return).toCombined());
+        QCOMPARE(key(u"Escape"_s), QKeyCombination(Qt::Key_Escape).toCombined());
+        QCOMPARE(key(u"F2"_s), QKeyCombination(Qt::Key_F2).toCombined());
+        QCOMPARE(key(u"1"_s), QKeyCombination(Qt::Key_1).toCombined());
+        QCOMPARE(key(u"Ctrl+S"_s), QKeyCombination(Qt::ControlModifier, Qt::Key_S).toCombined());
+        QCOMPARE(key(u"Ctrl++"_s), QKeyCombination(Qt::ControlModifier, Qt::Key_Plus).toCombined());
+        QCOMPARE(key(u"Ctrl+0"_s), QKeyCombination(Qt::ControlModifier, Qt::Key_0).toCombined());
+        for (const QString& bad : {u""_s, u"Frobnicate"_s, u"Left,Right"_s, u"Ctrl+"_s}) {
+            QVERIFY2(!parseKeyName(bad), qPrintable(bad));
+        }
+    }
+
     // "ACTUAL OP EXPECTED": whether expect holds, fails, or refuses to compare.
     void comparesAsExpectDoes_data() {
         QTest::addColumn<QString>("line");

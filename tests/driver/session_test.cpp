@@ -53,9 +53,11 @@ public:
         QMenu* jugar = menuBar()->addMenu(u"&Jugar"_s);
         QMenu* nuevo = jugar->addMenu(u"Nueva partida"_s);
         nuevo->menuAction()->setObjectName(u"nuevo"_s);
-        entry(nuevo, u"tradicional"_s, u"Tradicional"_s);
+        entry(nuevo, u"tradicional"_s, u"Tradicional"_s)->setShortcut(Qt::Key_F2);
         jugar->addSeparator()->setObjectName(u"n"_s);
-        connect(entry(jugar, u"guardame"_s, u"&Guardar"_s), &QAction::triggered, this,
+        QAction* guardame = entry(jugar, u"guardame"_s, u"&Guardar"_s);
+        guardame->setShortcut(Qt::CTRL | Qt::Key_S);
+        connect(guardame, &QAction::triggered, this,
                 [] { platform::defaultHandler().open(u"mailto:autor@example.org"_s); });
         for (QMenu* menu : {jugar, nuevo}) {
             connect(menu, &QMenu::aboutToShow, this,
@@ -206,6 +208,13 @@ private Q_SLOTS:
         row("click Form1.guardame", "Form1.guardame is a menu entry: choose it with menu");
         row("click Form1.Timer1", "Form1.Timer1 is a timer");
         row(R"(text Form1.Label1(1) "x")", "Form1.Label1(1) is not a text box");
+        row("keys Form1", "usage: keys W KEY...");
+        row(R"(keys Form1 "a")", "usage: keys W KEY...");
+        row("keys Form1 Left Frobnicate", "Frobnicate is not a key name");
+        row("keys Form1 Left,Right", "Left,Right is not a key name");
+        row("keys Form1.Label1(1) Left", "keys needs a window, not Form1.Label1(1)");
+        row("keys Form1 F2", "Form1 is disabled", "disable Form1");
+        row("keys Form3 Escape", "Form3 is not shown", "hide Form3");
     }
     void answersOrRefuses() {
         QFETCH(QString, setup);
@@ -261,6 +270,21 @@ private Q_SLOTS:
         QCOMPARE(value(u"get Form1.nombre.text"_s), QJsonValue(u"x"_s));
         QCOMPARE(run(u"text Form1.nombre \"\""_s), okAnswer());
         QCOMPARE(value(u"get Form1.nombre.text"_s), QJsonValue(u""_s));
+    }
+
+    // Named keys go to the focused control of the window, once it is active;
+    // a shortcut reaches its menu entry, unless the entry is disabled.
+    void pressesNamedKeysAndShortcuts() {
+        QCOMPARE(run(u"keys Form1 X Y Backspace Z"_s), okAnswer());
+        QCOMPARE(value(u"get active"_s), QJsonValue(u"Form1"_s));
+        QCOMPARE(value(u"get Form1.nombre.text"_s), QJsonValue(u"xz"_s));
+        QCOMPARE(run(u"keys Form1 F2 Ctrl+S"_s), okAnswer());
+        QCOMPARE(form_->log, (QStringList{u"menu tradicional"_s, u"menu guardame"_s}));
+        QCOMPARE(value(u"get Form1.nombre.text"_s), QJsonValue(u"xz"_s));
+        form_->findChild<QAction*>(u"guardame"_s)->setEnabled(false);
+        form_->log.clear();
+        QCOMPARE(run(u"keys Form1 Ctrl+S"_s), okAnswer());
+        QCOMPARE(form_->log, QStringList());
     }
 
     void timersFireInOrderWithEventsBetween() {

@@ -123,5 +123,66 @@ TEST(Selection, TheLastPointerMoveDecidesTheShape) {
     EXPECT_EQ(selection, Selection{});
 }
 
+TEST(Selection, CancellingDropsTheStartCellButKeepsTheLastLine) {
+    SelectionState state;
+    Selection selection = entries({37, 38, 39, 40});
+    EXPECT_FALSE(cancelSelection(state)); // nothing open
+
+    clickCell(state, 30, selection);
+    pointerMoved(state, 33);
+    EXPECT_TRUE(cancelSelection(state));
+    EXPECT_EQ(state.celda_inicio, 0);
+    EXPECT_EQ(state.celda_fin, 0);
+    EXPECT_EQ(selection, entries({37, 38, 39, 40}));
+    EXPECT_FALSE(cancelSelection(state));
+
+    // The next click opens a new selection rather than ending the old one.
+    EXPECT_EQ(clickCell(state, 33, selection), ClickResult::Started);
+    EXPECT_EQ(state.celda_inicio, 33);
+}
+
+CellSet allBut(std::initializer_list<int> hidden) {
+    CellSet shown;
+    shown.set();
+    shown.reset(0);
+    for (int cell : hidden) {
+        shown.reset(static_cast<size_t>(cell));
+    }
+    return shown;
+}
+
+TEST(Selection, TheCursorStepsToTheNextShownCellAndStopsAtTheEdges) {
+    const CellSet full = allBut({});
+    EXPECT_EQ(cursorStep(14, CursorMove::Left, full), 13);
+    EXPECT_EQ(cursorStep(14, CursorMove::Right, full), 15);
+    EXPECT_EQ(cursorStep(14, CursorMove::Up, full), 2);
+    EXPECT_EQ(cursorStep(14, CursorMove::Down, full), 26);
+    // No wrapping onto the next or the previous row, nor round the columns.
+    EXPECT_EQ(cursorStep(13, CursorMove::Left, full), 13);
+    EXPECT_EQ(cursorStep(12, CursorMove::Right, full), 12);
+    EXPECT_EQ(cursorStep(5, CursorMove::Up, full), 5);
+    EXPECT_EQ(cursorStep(140, CursorMove::Down, full), 140);
+
+    // Found letters are jumped over, in their row or their column only.
+    const CellSet found = allBut({15, 16, 17, 26, 38, 50});
+    EXPECT_EQ(cursorStep(14, CursorMove::Right, found), 18);
+    EXPECT_EQ(cursorStep(18, CursorMove::Left, found), 14);
+    EXPECT_EQ(cursorStep(14, CursorMove::Down, found), 62);
+    EXPECT_EQ(cursorStep(62, CursorMove::Up, found), 14);
+
+    // Nothing shown beyond: the cursor stays, even on a hidden cell of its own.
+    const CellSet rowEnd = allBut({10, 11, 12, 24, 36, 48, 60, 72, 84, 96, 108, 120, 132, 144});
+    EXPECT_EQ(cursorStep(9, CursorMove::Right, rowEnd), 9);
+    EXPECT_EQ(cursorStep(11, CursorMove::Right, rowEnd), 11);
+    EXPECT_EQ(cursorStep(11, CursorMove::Left, rowEnd), 9);
+    EXPECT_EQ(cursorStep(12, CursorMove::Down, rowEnd), 12);
+}
+
+TEST(Selection, TheCursorStartsOnTheFirstShownCell) {
+    EXPECT_EQ(firstShownCell(allBut({})), 1);
+    EXPECT_EQ(firstShownCell(allBut({1, 2, 3})), 4);
+    EXPECT_EQ(firstShownCell(CellSet{}), 0);
+}
+
 } // namespace
 } // namespace quenza

@@ -1,5 +1,7 @@
 #include "driver/command_words.h"
 
+#include <QKeySequence>
+
 namespace quenza::driver {
 
 namespace {
@@ -113,6 +115,14 @@ std::optional<Target> parseTarget(const QString& word) {
         return std::nullopt;
     }
     return target;
+}
+
+std::optional<QKeyCombination> parseKeyName(const QString& word) {
+    const QKeySequence sequence = QKeySequence::fromString(word, QKeySequence::PortableText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown) {
+        return std::nullopt;
+    }
+    return sequence[0];
 }
 
 std::optional<qint64> parseInteger(const QString& word) {

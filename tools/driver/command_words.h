@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyCombination>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,5 +40,10 @@ struct Target {
 std::optional<Target> parseTarget(const QString& word);
 
 std::optional<qint64> parseInteger(const QString& word);
+
+// One key by its Qt key-sequence name, held keys included: "Left", "Space",
+// "F2", "1", "Ctrl+S", "Ctrl++". Nothing for an unknown name or for several
+// keys in a row ("Left,Right").
+std::optional<QKeyCombination> parseKeyName(const QString& word);
 
 } // namespace quenza::driver

@@ -43,6 +43,7 @@ QString usage(const QString& command) {
         {QStringLiteral("press"), QStringLiteral("press W.C")},
         {QStringLiteral("release"), QStringLiteral("release W.C")},
         {QStringLiteral("key"), QStringLiteral("key W[.C] \"TEXT\"")},
+        {QStringLiteral("keys"), QStringLiteral("keys W KEY...")},
         {QStringLiteral("text"), QStringLiteral("text W.C \"TEXT\"")},
         {QStringLiteral("menu"), QStringLiteral("menu W.ENTRY")},
         {QStringLiteral("close"), QStringLiteral("close W")},
@@ -111,6 +112,9 @@ Driver::Outcome Driver::execute(const QString& line) {
     }
     if (command == u"key") {
         return keys(args);
+    }
+    if (command == u"keys") {
+        return namedKeys(args);
     }
     if (command == u"text") {
         return replaceText(args);
@@ -198,6 +202,26 @@ Driver::Outcome Driver::keys(const Words& args) {
         return {QStringLiteral("%1 is not a window or control").arg(args.words.at(0).text)};
     }
     return {input_.key(*target, args.words.at(1).text)};
+}
+
+Driver::Outcome Driver::namedKeys(const Words& args) {
+    if (args.words.size() < 2 || !allBare(args)) {
+        return {usage(QStringLiteral("keys"))};
+    }
+    const std::optional<Target> target = parseTarget(args.words.at(0).text);
+    if (!target) {
+        return {QStringLiteral("%1 is not a window").arg(args.words.at(0).text)};
+    }
+    // Every name is checked before the first key goes down.
+    QList<QKeyCombination> pressed;
+    for (const Word& name : args.words.mid(1)) {
+        const std::optional<QKeyCombination> key = parseKeyName(name.text);
+        if (!key) {
+            return {QStringLiteral("%1 is not a key name").arg(name.text)};
+        }
+        pressed.append(*key);
+    }
+    return {input_.keys(*target, pressed)};
 }
 
 Driver::Outcome Driver::replaceText(const Words& args) {

@@ -39,6 +39,7 @@ private:
     Outcome start();
     Outcome pointer(const QString& command, const Words& args);
     Outcome keys(const Words& args);
+    Outcome namedKeys(const Words& args);
     Outcome replaceText(const Words& args);
     Outcome wait(const Words& args);
     Outcome clickWord(const Words& args);

@@ -23,6 +23,9 @@ public:
     QString press(const Target& target);
     QString release(const Target& target);
     QString key(const Target& target, const QString& text);
+    // Named keys, each pressed and released in turn on the window's focused
+    // control; a key bound to a shortcut reaches whatever it is bound to.
+    QString keys(const Target& target, const QList<QKeyCombination>& pressed);
     QString replaceText(const Target& target, const QString& text);
     QString chooseMenu(const Target& target);
     QString close(const Target& target);

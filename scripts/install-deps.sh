@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
     xvfb openbox xdotool
+    dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -1,0 +1,149 @@
+// One theme line, placed on a fresh board as a game start does, then every
+// placed word selected and found as the player would.
+
+#include "fake_random.h"
+#include "fuzz_target.h"
+#include "puzzle/generation.h"
+#include "puzzle/text.h"
+#include "puzzle/theme.h"
+#include "puzzle/word_check.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+using quenza::Board;
+using quenza::Word;
+using quenza::fuzz::require;
+
+// The reader decodes a line that is not valid UTF-8 as Windows-1252; the
+// byte-for-code-point reading here differs from it only in 0x80..0x9F, which
+// are letters like any other to the parser.
+Word decodedLine(std::string_view bytes) {
+    if (quenza::isValidUtf8(bytes)) {
+        return quenza::fromUtf8(bytes);
+    }
+    Word line;
+    for (const char c : bytes) {
+        line.push_back(static_cast<unsigned char>(c));
+    }
+    return line;
+}
+
+std::vector<int> placedCells(const Board& board, int slot) {
+    std::vector<int> cells;
+    for (int k = 0; k < quenza::kMaxLetters; ++k) {
+        if (const int cell =
+                board.celdas_palabra[static_cast<size_t>(slot)][static_cast<size_t>(k)];
+            cell != 0) {
+            cells.push_back(cell);
+        }
+    }
+    return cells;
+}
+
+// The cells, in ascending order, must be consecutive steps of one of the
+// eight directions without wrapping round an edge of the grid.
+bool isStraightRun(const std::vector<int>& cells, int direction) {
+    const int step = std::abs(quenza::directionStep(direction));
+    const int rowStep = step == 1 ? 0 : 1;
+    const int colStep = step == 12 ? 0 : (step == 11 ? -1 : 1);
+    for (size_t k = 1; k < cells.size(); ++k) {
+        const int from = cells[k - 1];
+        const int to = cells[k];
+        if (to - from != step || quenza::row0(to) - quenza::row0(from) != rowStep ||
+            quenza::col0(to) - quenza::col0(from) != colStep) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Word readOff(const Board& board, std::vector<int> cells, int direction) {
+    if (quenza::isReverseDirection(direction)) {
+        std::reverse(cells.begin(), cells.end());
+    }
+    Word word;
+    for (const int cell : cells) {
+        word.push_back(board.letra[static_cast<size_t>(cell)]);
+    }
+    return word;
+}
+
+void checkPlacement(const Board& board, const quenza::ThemeLine& theme) {
+    require(board.numero >= 0 && board.numero <= theme.count, "numero stays within 0..count");
+    std::array<bool, quenza::kCells + 1> taken{};
+    int placed = 0;
+    for (int slot = 0; slot < quenza::kSlots; ++slot) {
+        const std::vector<int> cells = placedCells(board, slot);
+        if (cells.empty()) {
+            continue;
+        }
+        ++placed;
+        require(slot < theme.count, "only the declared slots hold words");
+        const Word expected = quenza::upperCase(theme.words[static_cast<size_t>(slot)]);
+        require(cells.size() == expected.size(), "a placed word takes one cell per letter");
+        const int direction =
+            board.celdas_palabra[static_cast<size_t>(slot)][quenza::kDirectionPos];
+        require(direction >= 1 && direction <= 8, "a placed word has a direction 1..8");
+        for (const int cell : cells) {
+            require(cell >= 1 && cell <= quenza::kCells, "a placed word lies inside the grid");
+            require(!board.celda_libre[static_cast<size_t>(cell)], "a word's cells are not free");
+            require(!taken[static_cast<size_t>(cell)], "two words never share a cell");
+            taken[static_cast<size_t>(cell)] = true;
+        }
+        require(isStraightRun(cells, direction), "a placed word lies in a straight line");
+        require(readOff(board, cells, direction) == expected, "the grid spells the placed word");
+    }
+    require(board.numero == placed, "the counter equals the words on the board");
+}
+
+// Selects every placed word (start and end swapped on odd slots, as a player
+// may drag either way) and finds it; the counter must reach zero.
+void findEveryWord(Board& board) {
+    require(!quenza::matchingSlot(board).has_value(), "an empty selection matches nothing");
+    for (int slot = 0; slot < quenza::kSlots; ++slot) {
+        std::vector<int> cells = placedCells(board, slot);
+        if (cells.empty()) {
+            continue;
+        }
+        if (slot % 2 == 1) {
+            std::reverse(cells.begin(), cells.end());
+        }
+        board.celdas_seleccion.fill(0);
+        std::copy(cells.begin(), cells.end(), board.celdas_seleccion.begin());
+        const auto match = quenza::matchingSlot(board);
+        require(match == slot, "selecting a word's cells finds that word");
+        const int before = board.numero;
+        const quenza::FoundWord found = quenza::DesaCtivaR(board, slot);
+        require(found.cells.size() == cells.size(), "finding a word hides all its cells");
+        require(board.numero == before - 1, "finding a word lowers the counter by one");
+        std::copy(cells.begin(), cells.end(), board.celdas_seleccion.begin());
+        require(!quenza::matchingSlot(board).has_value(), "a found word never matches again");
+    }
+    require(board.numero == 0, "the counter is zero once every word is found");
+}
+
+void playLine(const Word& line, int direccion_unica, std::uint64_t seed) {
+    quenza::testing::SeededRandom random(seed);
+    Board board;
+    quenza::IniCiar(board, random);
+    quenza::cargar(board, line, direccion_unica, random);
+    checkPlacement(board, quenza::parseThemeLine(line));
+    findEveryWord(board);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // A theme is one line of the library: cut at the first line end.
+    const std::vector<std::string> lines =
+        quenza::fuzz::splitLines(quenza::fuzz::bytesOf(data, size));
+    const std::string bytes = lines.empty() ? std::string() : lines.front();
+    const Word line = decodedLine(bytes);
+    const std::uint64_t seed = quenza::fuzz::seedOf(bytes);
+    playLine(line, 0, seed);
+    playLine(line, static_cast<int>(seed % 8) + 1, seed >> 8);
+    return 0;
+}

@@ -1,7 +1,6 @@
 #include "command_line.h"
 #include "platform/system.h"
 #include "shell/application.h"
-#include "shell/version.h"
 
 #include <QApplication>
 
@@ -10,12 +9,7 @@ int main(int argc, char* argv[]) {
         return *status;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quenza"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quenza"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(quenza::kVersionMajor)
-                                            .arg(quenza::kVersionMinor)
-                                            .arg(quenza::kVersionRevision));
+    quenza::setUpApplication();
     const std::optional<quenza::app::GameOptions> options =
         quenza::app::readGameOptions(QApplication::arguments());
     if (!options) {

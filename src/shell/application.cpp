@@ -13,6 +13,7 @@
 #include "rankings/form7.h"
 #include "shell/form6.h"
 #include "shell/form8.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QFont>
@@ -46,6 +47,12 @@ void openWindow(QPointer<Window>& slot, Args&&... args) {
 }
 
 } // namespace
+
+void setUpApplication() {
+    QApplication::setApplicationName(QStringLiteral("quenza"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+}
 
 Application::Application(QObject* parent) : QObject(parent) {
     platform::setStateProvider([] { return gameState().toJson(); });

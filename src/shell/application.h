@@ -14,6 +14,12 @@ class Form7;
 class form8;
 class Inicio;
 
+// What the game and the driver both ask of the application object, right
+// after creating it: the same names (so the same per-user folder) and
+// version. No display name is set: a desktop would append it to every window
+// title, and the titles must read exactly the captions the game sets.
+void setUpApplication();
+
 // Wires the game's windows together: the splash first, then the main window,
 // which opens the dialogs. Both the game's main() and the driver use it after
 // installing their platform services.

@@ -108,9 +108,8 @@ int main(int argc, char* argv[]) {
     }
     standardHandler = qInstallMessageHandler(quietOffscreenNotes);
     QApplication app(argc, argv);
-    // The same names as the game, so that the game's folders are the same.
-    QApplication::setApplicationName(QStringLiteral("quenza"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.7"));
+    // The same set-up as the game, so that the game's folders are the same.
+    setUpApplication();
     QApplication::setQuitOnLastWindowClosed(false);
 
     QTextStream answers(stdout);

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "colors.h"
+#include "form1_accessibility.h"
 #include "form1_builder.h"
 #include "game_state.h"
 #include "jokers/joker_frame.h"
@@ -36,6 +37,7 @@ std::vector<std::string> toStdLines(const QStringList& lines) {
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     buildForm1(*this);
+    describeMainWindow(this);
 }
 
 Form1::~Form1() = default;

@@ -1,6 +1,7 @@
 // The game clock: two labels that count up in the traditional game and down
 // in the evolution game.
 #include "form1.h"
+#include "form1_accessibility.h"
 #include "game_state.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
@@ -24,6 +25,7 @@ void Form1::CroNo_aDelante() {
     quenza::CroNo_aDelante(minutes, seconds);
     minuto->setText(QString::fromStdString(minutes));
     segundo->setText(QString::fromStdString(seconds));
+    describeClock(minuto, segundo, false);
 }
 
 void Form1::CroNo_atras() {
@@ -32,6 +34,7 @@ void Form1::CroNo_atras() {
     const CountDown state = quenza::CroNo_atras(minutes, seconds);
     minuto->setText(QString::fromStdString(minutes));
     segundo->setText(QString::fromStdString(seconds));
+    describeClock(minuto, segundo, state == CountDown::FiveSecondsLeft);
     if (state == CountDown::FiveSecondsLeft) {
         platform::playSound(QStringLiteral("sirena"));
     } else if (state == CountDown::TimeUp) {

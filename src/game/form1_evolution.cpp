@@ -3,6 +3,7 @@
 // time, the 60-second joker window, the blinking "stop" picture) and the end
 // of a level.
 #include "form1.h"
+#include "form1_accessibility.h"
 #include "game_state.h"
 #include "jokers/joker_frame.h"
 #include "platform/controls.h"
@@ -40,9 +41,11 @@ void Form1::Modo_EvoLution(int comodinn) {
     // The score as it stood before the cost of this level's joker.
     puntuacion2->setText(QString::number(state.puntuacion));
     platform::fitToText(puntuacion2);
+    describeScore(puntuacion2);
     startLevel(state, comodinn);
 
     setWindowTitle(QStringLiteral("Quenza Evolution---->Nivel %1").arg(state.nivel_actual));
+    describeMainWindow(this);
     state.dentro_seg = 60;
     Label2->setText(QStringLiteral("60"));
     segundos60->setEnabled(true);
@@ -84,6 +87,7 @@ void Form1::showLevelTime(int seconds) {
     showSeconds(seconds, minutes, rest);
     minuto->setText(QString::fromStdString(minutes));
     segundo->setText(QString::fromStdString(rest));
+    describeClock(minuto, segundo, false);
 }
 
 void Form1::applyJokerBeforeLevel(int comodinn) {
@@ -109,6 +113,7 @@ void Form1::applyJokerBeforeLevel(int comodinn) {
                 celdas_[static_cast<size_t>(cell)]->setVisible(false);
             }
         }
+        describeCells(celdas_, board);
         break;
     case kVisor:
         Shape3->setVisible(true);
@@ -137,6 +142,7 @@ void Form1::Next_Level() {
     Frame1->setTitle(QStringLiteral("Palabras encontradas"));
     Timer1->setEnabled(false);
     segundos60->setEnabled(false);
+    announceLevelEnd(this, gameState().nivel_actual);
     hide();
     // The game time goes on while the level-complete window is open.
     handOver(handOffs_.showLevelComplete, "the level-complete window");
@@ -214,6 +220,7 @@ void Form1::showGameOverBoard() {
                 QLatin1String(kGameOver[column - 1]));
         }
     }
+    describeCells(celdas_, gameState().board);
     Titulo->setText(QStringLiteral(" Game Over"));
     platform::fitToText(Titulo);
     guardame->setEnabled(false);

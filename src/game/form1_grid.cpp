@@ -2,6 +2,7 @@
 // clicks that mark a word and what happens when one is found.
 #include "colors.h"
 #include "form1.h"
+#include "form1_accessibility.h"
 #include "game_state.h"
 #include "platform/controls.h"
 #include "platform/look.h"
@@ -33,6 +34,7 @@ void Form1::showBoard() {
         label->setVisible(board.visible[cell]);
         platform::setBackColor(label, color_celda);
     }
+    describeCells(celdas_, board);
 }
 
 void Form1::recolourCells(const std::function<bool(int)>& selected) {
@@ -69,6 +71,7 @@ void Form1::checkSelection() {
     for (const int cell : found.cells) {
         celdas_[static_cast<size_t>(cell)]->setVisible(false);
     }
+    describeCells(celdas_, board);
     platform::playSound(QStringLiteral("ding"));
     const QString word = toQString(found.word);
     for (QLabel* entry : resultado_) {
@@ -91,6 +94,7 @@ void Form1::checkSelection() {
 void Form1::showRemaining() {
     const int remaining = gameState().board.numero;
     numero->setText(QString::number(remaining));
+    describeCounter(numero, remaining);
     quedan->setText(QString::fromLatin1(quedanCaption(remaining)));
     palabras->setText(QString::fromLatin1(palabrasCaption(remaining)));
     platform::fitToText(quedan);

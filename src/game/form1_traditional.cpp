@@ -1,6 +1,7 @@
 // The traditional game: the word list shown, the clock counting up, the
 // result dialog at the end and a new game after it.
 #include "form1.h"
+#include "form1_accessibility.h"
 #include "game_state.h"
 #include "jokers/joker_frame.h"
 #include "platform/controls.h"
@@ -63,6 +64,7 @@ void Form1::Modo_traDicional() {
     Comodines->setVisible(false);
     minuto->setText(QStringLiteral("00"));
     segundo->setText(QStringLiteral("00"));
+    describeClock(minuto, segundo, false);
     Timer1->setEnabled(true);
     gameState().modo_juego = 1;
     newBoard();
@@ -99,6 +101,7 @@ bool Form1::newBoard() {
     Titulo->setVisible(true);
     platform::fitToText(Titulo);
     numero->setText(QString::number(board.numero));
+    describeCounter(numero, board.numero);
     for (QLabel* label : {numero, quedan, palabras}) {
         label->setVisible(true);
     }

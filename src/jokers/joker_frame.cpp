@@ -1,6 +1,8 @@
 #include "jokers/joker_frame.h"
 
 #include "artwork/joker_pictures.h"
+#include "jokers/joker_frame_accessibility.h"
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/game_random.h"
 #include "platform/look.h"
@@ -78,6 +80,7 @@ void JokerFrame::build() {
         stockLabels_[static_cast<size_t>(k)] =
             platform::makeLabel(this, numbered("comodin", k), QStringLiteral("1"),
                                 {120, 480 + 600 * (k - 1), 105, 240});
+        describeJokerStock(jokerButton, stockLabels_[static_cast<size_t>(k)], k);
     }
     for (int k = 1; k < kInGameJokers; ++k) {
         const auto i = static_cast<size_t>(k - 1);
@@ -87,6 +90,7 @@ void JokerFrame::build() {
             platform::makeLabel(this, numbered("c", k), QString::number(countdown.seconds),
                                 {960, kCountdownTops[i], 180, 210});
         countdown.label->setVisible(false);
+        describeJokerCountdown(countdown.label, k);
         countdown.tick = new platform::Timer(numbered("t", k), 1000, false, this);
         countdown.end =
             new platform::Timer(numbered("tcomodin", k), countdown.seconds * 1000, false, this);
@@ -115,6 +119,7 @@ void JokerFrame::startLevel() {
     for (int k = 1; k <= kInGameJokers; ++k) {
         const std::int16_t count = t_.state->comodines[static_cast<size_t>(k)];
         stockLabels_[static_cast<size_t>(k)]->setText(QString::number(count));
+        describeJokerStock(button(k), stockLabels_[static_cast<size_t>(k)], k);
         button(k)->setEnabled(count > 0);
     }
 }
@@ -141,6 +146,7 @@ void JokerFrame::press(int joker) {
     QLabel* stockLabel = stockLabels_[static_cast<size_t>(joker)];
     const long left = leadingNumber(stockLabel->text().toStdString()) - 1;
     stockLabel->setText(QString::number(left));
+    describeJokerStock(button(joker), stockLabel, joker);
     if (left == 0) {
         button(joker)->setEnabled(false);
     }
@@ -184,12 +190,14 @@ void JokerFrame::stopCountdown(int joker) {
     countdown.tick->setEnabled(false);
     countdown.label->setVisible(false);
     countdown.label->setText(QString::number(countdown.seconds));
+    describeJokerCountdown(countdown.label, joker);
 }
 
 void JokerFrame::tick(int joker) {
     QLabel* label = countdowns_[static_cast<size_t>(joker - 1)].label;
     const long left = leadingNumber(label->text().toStdString()) - 1;
     label->setText(QString::fromStdString(withLeadingZero(left)));
+    describeJokerCountdown(label, joker);
 }
 
 void JokerFrame::toggleWordList() {
@@ -226,6 +234,8 @@ void JokerFrame::borrar_Click() {
         celdas_borradas_[i] = drawn[i];
         if (drawn[i] > 0) {
             t_.cells[static_cast<size_t>(drawn[i])]->setVisible(false);
+            platform::describeGridCell(t_.cells[static_cast<size_t>(drawn[i])], drawn[i],
+                                       platform::CellSight::Erased);
         }
     }
 }
@@ -293,6 +303,8 @@ void JokerFrame::tcomodin3_Timer() {
         const std::int16_t cell = celdas_borradas_[static_cast<size_t>(i)];
         if (cell > 0) {
             t_.cells[static_cast<size_t>(cell)]->setVisible(true);
+            platform::describeGridCell(t_.cells[static_cast<size_t>(cell)], cell,
+                                       platform::CellSight::Shown);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include "platform/twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -88,6 +89,18 @@ bool showsWords(const QString& kind) {
            kind == u"frame";
 }
 
+// What a screen reader reads for the widget, through Qt's own accessibility
+// interface rather than the widget's properties.
+void putAccessibleText(QJsonObject& out, const QWidget* widget) {
+    QAccessibleInterface* reader =
+        QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
+    if (reader == nullptr) {
+        return;
+    }
+    out.insert(QStringLiteral("accessibleName"), reader->text(QAccessible::Name));
+    out.insert(QStringLiteral("accessibleDescription"), reader->text(QAccessible::Description));
+}
+
 void putGeometry(QJsonObject& out, const QWidget* widget) {
     const QRect twips = platform::twipsOf(widget);
     out.insert(QStringLiteral("left"), twips.x());
@@ -108,6 +121,7 @@ QJsonObject dumpWidget(const QWidget* widget, const QString& kind) {
         out.insert(QStringLiteral("fontSize"),
                    font.pointSizeF() > 0 ? font.pointSizeF() : double(font.pixelSize()));
         out.insert(QStringLiteral("fontBold"), font.bold());
+        putAccessibleText(out, widget);
     }
     if (kind == u"label" || kind == u"textbox") {
         out.insert(QStringLiteral("alignment"), platform::alignment(widget));
@@ -177,6 +191,7 @@ QJsonObject dumpWindow(QWidget* window) {
                     {QStringLiteral("caption"), window->windowTitle()},
                     {QStringLiteral("mousePointer"), platform::mousePointer(window)}};
     putGeometry(out, window);
+    putAccessibleText(out, window);
     if (const auto* box = qobject_cast<const QMessageBox*>(window)) {
         out.insert(QStringLiteral("text"), box->text());
     }

@@ -18,7 +18,13 @@ void Form1::guardame_Click() {
         lines.append(QString::fromStdString(line));
     }
     // Written whole or not at all: a failed write leaves the old save as it was.
-    platform::replaceLines(state.ruta_file03, lines);
+    if (!platform::replaceLines(state.ruta_file03, lines)) {
+        // The one write failure the player hears about: they asked for this
+        // save and would otherwise believe it made. One line, in the game's
+        // plain tone; the game goes on behind it.
+        platform::showMessage(this, QStringLiteral("Quenza"),
+                              QStringLiteral("No se ha podido guardar la partida."));
+    }
 }
 
 void Form1::cargame_Click() {
@@ -36,6 +42,8 @@ void Form1::cargame_Click() {
         return;
     }
     restoreSavedGame(*saved, state, state.award_counters);
+    // A save that cannot be removed (a read-only folder) still loads: the
+    // player asked for it, and it stays on disk as it was.
     platform::removeFile(state.ruta_file03);
     evolution_timer->setEnabled(true);
     Modo_EvoLution(kNoJoker);

@@ -2,6 +2,7 @@
 
 #include "json_arrays.h"
 #include "platform/sound.h"
+#include "platform/text_file.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -21,6 +22,7 @@ void GameState::setDataFolder(const QString& folder) {
     ruta_file04 = path(4);
     ruta_file05 = path(5);
     ruta_file06 = path(6);
+    platform::removeFile(ruta_file06);
 }
 
 QJsonObject GameState::toJson() const {

@@ -33,7 +33,9 @@ struct GameState : EvolutionState {
     // The level-complete window's award counters, kept for the whole run.
     AwardCounters award_counters;
 
-    // Builds the five data-file paths inside `folder`.
+    // Builds the five data-file paths inside `folder` (once, at start-up) and
+    // removes the scratch file of a ranking rewrite that was cut short, so no
+    // stale file lies there until the next rewrite.
     void setDataFolder(const QString& folder);
     QJsonObject toJson() const;
 };

@@ -1,5 +1,6 @@
 #include "platform/system.h"
 
+#include "platform/file_faults.h"
 #include "platform/installed.h"
 
 #include <QCoreApplication>
@@ -77,11 +78,13 @@ void setFolders(const Folders& folders) {
     currentFolders = folders;
 }
 
-void ensureDataFolder() {
+bool ensureDataFolder() {
     const QString& data = folders().data;
-    if (!data.isEmpty()) {
-        QDir().mkpath(data);
+    if (data.isEmpty()) {
+        return false;
     }
+    return QFileInfo(data).isDir() ||
+           (diskAllows(WriteStep::CreateFolder, data) && QDir().mkpath(data));
 }
 
 QString themesFile() {

@@ -36,8 +36,9 @@ struct Folders {
 // folder. Both can be overridden (driver, tests).
 const Folders& folders();
 void setFolders(const Folders& folders);
-// Creates the data folder when missing.
-void ensureDataFolder();
+// Creates the data folder when missing; false when there is no folder to
+// write in (it cannot be made, or a file has its name).
+bool ensureDataFolder();
 
 // The theme library the game plays: temas.tem in the program folder unless
 // another file was chosen (--themes). An empty path goes back to temas.tem.

@@ -1,5 +1,6 @@
 #include "platform/text_file.h"
 
+#include "platform/file_faults.h"
 #include "puzzle/text.h"
 
 #include <QFile>
@@ -7,7 +8,9 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace quenza::platform {
 
@@ -70,6 +73,41 @@ QByteArray encodeLine(const QString& line) {
     return line.toUtf8() + "\r\n";
 }
 
+QByteArray encodeLines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += encodeLine(line);
+    }
+    return bytes;
+}
+
+// As many of `bytes` as the disk has room for are written, as a full disk
+// does; true only when all of them went.
+bool writeBytes(QFileDevice& file, const QByteArray& bytes) {
+    if (!diskAllows(WriteStep::Write, file.fileName())) {
+        return false;
+    }
+    const qint64 fits = diskRoom(file.fileName(), bytes.size());
+    return file.write(bytes.constData(), fits) == bytes.size();
+}
+
+bool flushBytes(QFileDevice& file) {
+    return diskAllows(WriteStep::Flush, file.fileName()) && file.flush();
+}
+
+// QFile::rename refuses to overwrite, and removing the target first would
+// leave a moment with neither file; the standard rename replaces the target
+// in one step (same folder, same file system).
+bool renameOnto(const QString& from, const QString& to) {
+    if (!diskAllows(WriteStep::Commit, to)) {
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
+                            std::filesystem::path(to.toStdU16String()), error);
+    return !error;
+}
+
 // What the file's last line still needs so that an appended line starts a
 // line of its own: "3" followed by 25 must read back as 3 and 25, not 325.
 QByteArray unterminatedEnding(QFile& file) {
@@ -124,43 +162,64 @@ bool ensureFile(const QString& path) {
         return true;
     }
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Append);
+    return diskAllows(WriteStep::Open, path) && file.open(QIODevice::WriteOnly | QIODevice::Append);
 }
 
 bool appendLine(const QString& path, const QString& line) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
+    if (!diskAllows(WriteStep::Append, path) ||
+        !file.open(QIODevice::ReadWrite | QIODevice::Append)) {
         return false;
     }
+    const qint64 before = file.size();
     const QByteArray bytes = unterminatedEnding(file) + encodeLine(line);
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const bool written = writeBytes(file, bytes) && flushBytes(file);
     file.close();
-    return written && file.error() == QFileDevice::NoError;
+    if (written && file.error() == QFileDevice::NoError) {
+        return true;
+    }
+    // Half a line would run into the next one appended: the file goes back to
+    // what it held.
+    QFile::resize(path, before);
+    return false;
 }
 
 bool truncateFile(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    return diskAllows(WriteStep::Open, path) &&
+           file.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
 bool removeFile(const QString& path) {
-    return !QFileInfo::exists(path) || QFile::remove(path);
+    return !QFileInfo::exists(path) || (diskAllows(WriteStep::Remove, path) && QFile::remove(path));
 }
 
 bool replaceLines(const QString& path, const QStringList& lines) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!diskAllows(WriteStep::Open, path) || !file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    for (const QString& line : lines) {
-        const QByteArray bytes = encodeLine(line);
-        if (file.write(bytes) != bytes.size()) {
-            file.cancelWriting();
-            break;
-        }
+    if (!writeBytes(file, encodeLines(lines)) || !flushBytes(file) ||
+        !diskAllows(WriteStep::Commit, path)) {
+        // commit() then throws the temporary file away.
+        file.cancelWriting();
     }
-    // commit() discards the new content when any write failed.
     return file.commit();
+}
+
+bool replaceLinesThrough(const QString& path, const QString& scratch, const QStringList& lines) {
+    QFile file(scratch);
+    if (!diskAllows(WriteStep::Open, scratch) ||
+        !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    const bool written = writeBytes(file, encodeLines(lines)) && flushBytes(file);
+    file.close();
+    if (written && file.error() == QFileDevice::NoError && renameOnto(scratch, path)) {
+        return true;
+    }
+    QFile::remove(scratch);
+    return false;
 }
 
 } // namespace quenza::platform

@@ -2,8 +2,6 @@
 
 #include "platform/text_file.h"
 
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 namespace quenza {
@@ -28,16 +26,6 @@ QStringList toQt(const std::vector<std::string>& lines) {
     return out;
 }
 
-// QFile::rename refuses to overwrite, and removing the ranking first would
-// leave a moment with no ranking at all; the standard rename replaces the
-// target in one step (same folder, same file system).
-bool moveOnto(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
-                            std::filesystem::path(to.toStdU16String()), error);
-    return !error;
-}
-
 template <class Entry>
 RankingStore::Qualification qualifyIn(const RankingStore& store, const Entry& result) {
     return placeResult(toStd(store.lines()), result);
@@ -54,14 +42,9 @@ bool insertInto(const QString& path, const QString& scratch, const Entry& result
     if (!current) {
         return false;
     }
-    // Whatever an interrupted rewrite left behind is stale.
-    platform::removeFile(scratch);
-    if (!platform::replaceLines(scratch, toQt(withEntry(toStd(*current), result))) ||
-        !moveOnto(scratch, path)) {
-        platform::removeFile(scratch);
-        return false;
-    }
-    return true;
+    // A scratch file an interrupted rewrite left behind is overwritten, not
+    // appended to: its lines are stale.
+    return platform::replaceLinesThrough(path, scratch, toQt(withEntry(toStd(*current), result)));
 }
 
 } // namespace

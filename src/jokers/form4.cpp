@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include "form4_accessibility.h"
 #include "form4_joker_check.h"
 #include "jokers/level_host.h"
 #include "platform/controls.h"
@@ -49,6 +50,8 @@ void Form4::Form_Load() {
     ActuaLizar_Comodines();
     nivel->setText(QString::number(state_.nivel_actual));
     platform::fitToText(nivel);
+    describeLevelWindow(this, Label2, nivel, Comodines, Command2);
+    describeAwards(Label3, awarded_);
 }
 
 // From 100 x 100 the height passes its designed size first, when the width

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -61,6 +62,8 @@ private:
     void Buscar_Sitio(int comoddin, const QString& message);
     void blinkStep(int routine);
     void ActuaLizar_Comodines();
+    // Joker k's check box (Suerte's button) and stock label, for screen readers.
+    void describeStock(int joker);
 
     // The next level's joker and "Continuar".
     void Check1_LostFocus(int index);
@@ -74,7 +77,8 @@ private:
     void Comodin_Especial();
     void comodin9_Click();
     void Timer6_Timer();
-    void showSign(int joker, bool plus);
+    // Returns what the sign says to a screen reader: "Mostrar: uno más".
+    QString showSign(int joker, bool plus);
     void hideSigns(int last);
 
     LevelHost& host_;
@@ -88,6 +92,8 @@ private:
     std::int16_t movimiento_ = 0;
     std::array<bool, kJokerKinds + 1> sorteado_{};
     bool continued_ = false;
+    // The jokers whose pictures the award slots show, in order.
+    std::vector<int> awarded_;
 
     QLabel* Label2 = nullptr;
     QLabel* nivel = nullptr;

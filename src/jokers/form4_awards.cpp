@@ -2,6 +2,7 @@
 // labels and the stock display.
 #include "artwork/joker_pictures.h"
 #include "form4.h"
+#include "form4_accessibility.h"
 #include "form4_joker_check.h"
 #include "platform/controls.h"
 #include "platform/game_random.h"
@@ -44,6 +45,7 @@ void Form4::runAwardRules() {
     }
     if (outcome.suerteTraded) {
         showNumber(comodin1[kSuerte], 0);
+        describeStock(kSuerte);
         Suerte->setEnabled(false);
         blinkTimer_[kSuerteRoutine]->setEnabled(false);
     }
@@ -65,6 +67,9 @@ void Form4::Buscar_Sitio(int comoddin, const QString& message) {
             platform::setPictureId(slot, jokerPictureId(comoddin));
             slot->setToolTip(message);
             slot->setVisible(true);
+            announceAward(slot, comoddin);
+            awarded_.push_back(comoddin);
+            describeAwards(Label3, awarded_);
             return;
         }
     }
@@ -80,6 +85,7 @@ void Form4::blinkStep(int routine) {
     switch (step) {
     case 1:
         showNumber(stock, stock->text().toInt() + 1);
+        describeStock(static_cast<int>(joker));
         if (routine <= kLastRandomRoutine && joker != kFinalizar) {
             Check1[joker]->setEnabled(true);
         } else if (routine == kSuerteRoutine) {
@@ -112,6 +118,16 @@ void Form4::ActuaLizar_Comodines() {
         Check1[static_cast<size_t>(k)]->setEnabled(inStock && k != kFinalizar);
     }
     Suerte->setEnabled(state_.comodines[kSuerte] != 0);
+    for (int k = 1; k <= kJokerKinds; ++k) {
+        describeStock(k);
+    }
+}
+
+void Form4::describeStock(int joker) {
+    QAbstractButton* control =
+        joker == kSuerte ? static_cast<QAbstractButton*>(Suerte)
+                         : static_cast<QAbstractButton*>(Check1[static_cast<size_t>(joker)]);
+    quenza::describeStock(control, comodin1[static_cast<size_t>(joker)], joker);
 }
 
 } // namespace quenza

@@ -2,6 +2,7 @@
 // places.
 #include "artwork/joker_pictures.h"
 #include "form4.h"
+#include "form4_accessibility.h"
 #include "form4_joker_check.h"
 #include "platform/controls.h"
 #include "platform/look.h"
@@ -176,6 +177,7 @@ private:
                                 QStringLiteral("Comodin Especial"), {3120, 1920, 660, 450});
         f.comodin9_txt->setWordWrap(true);
         f.comodin9_txt->setVisible(false);
+        describeSpecialJoker(f.comodin9, f.comodin9_txt);
         f.niveles = platform::makeLabel(f.Comodines, QStringLiteral("niveles"),
                                         QStringLiteral("+10 niveles"), {2760, 2520, 1065, 240});
         platform::setForeColor(f.niveles, kGreen);

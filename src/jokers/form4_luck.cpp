@@ -1,5 +1,6 @@
 // Suerte and the special joker, both played on the level-complete window.
 #include "form4.h"
+#include "form4_accessibility.h"
 #include "platform/game_random.h"
 #include "platform/look.h"
 #include "platform/sound.h"
@@ -32,13 +33,15 @@ void Form4::Suerte_Click() {
     platform::playSound(QStringLiteral("magia"));
     const LuckDraw draw = playSuerte(state_, platform::random());
     hideSigns(kCheckBoxes);
+    QStringList changes;
     for (int k = 1; k <= kCheckBoxes; ++k) {
         const int sign = draw.signs[static_cast<size_t>(k)];
         sorteado_[static_cast<size_t>(k)] = sign != 0;
         if (sign != 0) {
-            showSign(k, sign > 0);
+            changes.append(showSign(k, sign > 0));
         }
     }
+    announceLuck(Suerte, changes);
     // The stock labels keep their old values until the display ends.
     magic->setEnabled(true);
 }
@@ -67,6 +70,7 @@ void Form4::comodin9_Click() {
     movimiento_ = 1;
     Timer6->setEnabled(true);
     niveles->setVisible(true);
+    announceSpecialJokerTaken(niveles);
     comodin9->setVisible(false);
     comodin9_txt->setVisible(false);
 }
@@ -88,11 +92,12 @@ void Form4::Timer6_Timer() {
     }
 }
 
-void Form4::showSign(int joker, bool plus) {
+QString Form4::showSign(int joker, bool plus) {
     QLabel* sign = signo[static_cast<size_t>(joker)];
     sign->setText(plus ? QStringLiteral("+") : QStringLiteral("-"));
     platform::setForeColor(sign, plus ? kPlusColour : kMinusColour);
     sign->setVisible(true);
+    return describeSign(sign, joker);
 }
 
 void Form4::hideSigns(int last) {

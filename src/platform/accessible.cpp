@@ -38,6 +38,10 @@ void setAccessibleText(QWidget* control, const QString& name, const QString& des
     store(control, name, description);
 }
 
+void describeControl(QWidget* control, const QString& description) {
+    store(control, QString(), description);
+}
+
 void announce(QWidget* control, const QString& name, const QString& description) {
     if (store(control, name, description)) {
         notify(control, QAccessible::Alert);

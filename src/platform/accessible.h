@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 
+class QAction;
 class QWidget;
 
 namespace quenza::platform {
@@ -10,6 +12,10 @@ namespace quenza::platform {
 // there does nothing; a new name or description is announced, so call this
 // only where the game's state changes, never per pointer move.
 void setAccessibleText(QWidget* control, const QString& name, const QString& description);
+
+// For a control read by its own caption or contents (a label, a button, a
+// frame's title): only the description is ours.
+void describeControl(QWidget* control, const QString& description);
 
 // As setAccessibleText, and the control also raises an alert, for changes the
 // player must hear even when the focus is elsewhere (the last seconds of the
@@ -20,5 +26,19 @@ void announce(QWidget* control, const QString& name, const QString& description)
 // found when its word was found, else held out of sight by a joker.
 enum class CellSight { Shown, Found, Erased };
 void describeGridCell(QWidget* cell, int index, CellSight sight);
+
+// A menu entry's description: what choosing it does. Its name stays its
+// caption without the '&'. Describe an entry as it is built, before a screen
+// reader first reads it.
+void describeMenuEntry(QAction* entry, const QString& description);
+
+// The descriptions of the menu entries of the window called `window`, by
+// entry name, for menus built where their entries cannot be described one by
+// one. Returns true, so that it can initialise a constant as the program loads.
+struct MenuEntryText {
+    const char* name;
+    const char* description;
+};
+bool describeMenuEntries(const char* window, std::initializer_list<MenuEntryText> entries);
 
 } // namespace quenza::platform

@@ -2,6 +2,7 @@
 
 #include "game/form1.h"
 #include "game/game_state.h"
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/sound.h"
 #include "platform/system.h"
@@ -78,6 +79,26 @@ void Form3::Form_Load() {
         Label7->setText(QStringLiteral("No has conseguido entrar en el ranking"));
     }
     platform::fitToText(Label7);
+    describe();
+}
+
+// The time is read as one sentence on each of its labels; the window says the
+// time and the verdict.
+void Form3::describe() {
+    QStringList sentence{Label1->text()};
+    for (QLabel* part : {Label2, Label3, Label4, Label5}) {
+        if (!part->isHidden()) {
+            sentence.append(part->text().trimmed());
+        }
+    }
+    const QString time = sentence.join(u' ');
+    for (QLabel* part : {Label1, Label2, Label3, Label4, Label5}) {
+        platform::setAccessibleText(part, time, QStringLiteral("Tiempo de la partida"));
+    }
+    for (QLabel* verdict : {Label7, Label8}) {
+        platform::describeControl(verdict, QStringLiteral("Resultado del ranking"));
+    }
+    platform::describeControl(this, time + QStringLiteral(". ") + Label7->text());
 }
 
 void Form3::showTime() {
@@ -116,6 +137,7 @@ void Form3::Picture1_Click() {
     entry.fecha = {today.year(), today.month(), today.day()};
     RankingStore(state.ruta_file05, state.ruta_file06).insert(entry);
     nameEntry_->setShown(false);
+    platform::announce(this, QString(), QStringLiteral("Nombre guardado en el ranking"));
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,7 @@ private:
     void build();
     void Form_Load();
     void showTime();
+    void describe();
     void Picture1_Click();
 
     Form1& main_;

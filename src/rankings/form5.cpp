@@ -2,6 +2,7 @@
 
 #include "game/form1.h"
 #include "game/game_state.h"
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/sound.h"
 #include "platform/system.h"
@@ -85,6 +86,23 @@ void Form5::Form_Load() {
         Label4->setText(QStringLiteral("No has conseguido entrar en el ranking"));
     }
     platform::fitToText(Label4);
+    describe();
+}
+
+// Each value is read with its caption; the window says how the game ended.
+void Form5::describe() {
+    const QString level = Label2->text() + u' ' + Label3->text();
+    const QString score = Label7->text() + u' ' + Label6->text();
+    for (QLabel* part : {Label2, Label3}) {
+        platform::setAccessibleText(part, level, QStringLiteral("Nivel al que ha llegado"));
+    }
+    for (QLabel* part : {Label7, Label6}) {
+        platform::setAccessibleText(part, score, QStringLiteral("Puntos de la partida"));
+    }
+    platform::describeControl(Label1, QStringLiteral("Fin de la partida Evolution"));
+    platform::describeControl(Label4, QStringLiteral("Resultado del ranking"));
+    platform::describeControl(
+        this, QStringLiteral("%1 %2. %3. %4").arg(Label1->text(), level, score, Label4->text()));
 }
 
 void Form5::Picture1_Click() {
@@ -98,6 +116,7 @@ void Form5::Picture1_Click() {
     entry.fecha = {today.year(), today.month(), today.day()};
     RankingStore(state.ruta_file04, state.ruta_file06).insert(entry);
     nameEntry_->setShown(false);
+    platform::announce(this, QString(), QStringLiteral("Nombre guardado en el ranking"));
 }
 
 void Form5::closeEvent(QCloseEvent* event) {

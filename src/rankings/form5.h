@@ -29,6 +29,7 @@ protected:
 private:
     void build();
     void Form_Load();
+    void describe();
     void Picture1_Click();
 
     Form1& main_;

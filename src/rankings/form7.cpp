@@ -2,6 +2,7 @@
 
 #include "game/form1.h"
 #include "game/game_state.h"
+#include "platform/accessible.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
@@ -86,6 +87,8 @@ void Form7::build() {
     tradi->setObjectName(QStringLiteral("tradi"));
     connect(evol, &QAction::triggered, this, [this] { Rank_Evol(); });
     connect(tradi, &QAction::triggered, this, [this] { tradi_Click(); });
+    platform::describeMenuEntry(evol, QStringLiteral("Muestra el ranking del modo Evolution"));
+    platform::describeMenuEntry(tradi, QStringLiteral("Muestra el ranking del modo Tradicional"));
 
     t = new platform::Timer(QStringLiteral("t"), 1, false, this);
     E = new platform::Timer(QStringLiteral("E"), 1, false, this);
@@ -124,11 +127,15 @@ void Form7::startView(platform::Timer* music, const QString& caption, int width,
 void Form7::Rank_Evol() {
     startView(E, QStringLiteral("Rankings - Evolution"), kEvolutionWidth, kEvolutionTable);
     table_->fill(evolutionRows(topEvolution(rankingLines(gameState().ruta_file04))));
+    platform::describeControl(this, QStringLiteral("Los mejores resultados del modo Evolution. "
+                                                   "Flecha derecha: ranking Tradicional"));
 }
 
 void Form7::tradi_Click() {
     startView(t, QStringLiteral("Rankings - Tradicional"), kTraditionalWidth, kTraditionalTable);
     table_->fill(traditionalRows(topTraditional(rankingLines(gameState().ruta_file05))));
+    platform::describeControl(this, QStringLiteral("Los mejores resultados del modo Tradicional. "
+                                                   "Flecha izquierda: ranking Evolution"));
 }
 
 // With the sound off a tick changes nothing, not even the timers: the tune

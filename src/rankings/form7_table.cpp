@@ -1,11 +1,13 @@
 #include "rankings/form7_table.h"
 
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/twips.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace quenza {
 
@@ -65,6 +67,11 @@ RankingTable::RankingTable(QWidget* parent) : QWidget(parent) {
     buildCells();
     // Built after the cells so that it lies above the first row it overlaps.
     buildHeader();
+    platform::setAccessibleText(this, QStringLiteral("Ranking"),
+                                QStringLiteral("Los quince mejores resultados"));
+    for (int column = 0; column < kColumns; ++column) {
+        platform::describeControl(header(column), QStringLiteral("Encabezado de columna"));
+    }
 }
 
 void RankingTable::buildCells() {
@@ -106,6 +113,12 @@ void RankingTable::buildHeader() {
     fecha_com = makeHeader(this, "fecha_com", "Fecha", 0, kWideWidth);
 }
 
+QPushButton* RankingTable::header(int column) const {
+    const std::array<QPushButton*, kColumns> headers{posicion_com, nombre_com, columna3_com,
+                                                     columna4_com, tiempo_com, fecha_com};
+    return headers[static_cast<std::size_t>(column)];
+}
+
 QLineEdit* RankingTable::cell(Column column, int row) const {
     return cells_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
 }
@@ -141,6 +154,39 @@ void RankingTable::fill(const RankingRows& rows) {
             box->setText(QString::fromStdString(*shown[column]));
             // Long names and themes show their beginning, as a text box does.
             box->setCursorPosition(0);
+        }
+    }
+    describeRows(rows);
+}
+
+void RankingTable::describeRows(const RankingRows& rows) {
+    for (int row = 0; row < kShownEntries; ++row) {
+        const RankingRow& texts = rows[static_cast<std::size_t>(row)];
+        const std::array<const std::string*, kColumns> shown{&texts.posicion, &texts.nombre,
+                                                             &texts.columna3, &texts.columna4,
+                                                             &texts.tiempo,   &texts.fecha};
+        // A row without an entry shows "-" in every data cell.
+        const bool empty = std::all_of(shown.begin() + 1, shown.end(),
+                                       [](const auto* text) { return *text == "-"; });
+        const QString place = QStringLiteral("Puesto %1").arg(row + 1);
+        QStringList parts;
+        for (int column = Columna3; column < kColumns; ++column) {
+            parts.append(header(column)->text() + u' ' +
+                         QString::fromStdString(*shown[static_cast<std::size_t>(column)]));
+        }
+        const QString summary = empty ? place + QStringLiteral(": sin entrada")
+                                      : place + QStringLiteral(": ") +
+                                            QString::fromStdString(texts.nombre) +
+                                            QStringLiteral(", ") + parts.join(QStringLiteral(", "));
+        platform::setAccessibleText(cell(Posicion, row), place, summary);
+        for (int column = Nombre; column < kColumns; ++column) {
+            const QString value =
+                empty ? QStringLiteral("sin entrada")
+                      : QString::fromStdString(*shown[static_cast<std::size_t>(column)]);
+            platform::setAccessibleText(cell(static_cast<Column>(column), row),
+                                        place + QStringLiteral(", ") + header(column)->text() +
+                                            QStringLiteral(": ") + value,
+                                        summary);
         }
     }
 }

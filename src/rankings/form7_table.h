@@ -40,6 +40,10 @@ private:
 
     void buildCells();
     void buildHeader();
+    // Each cell is read with its place and column, and describes its row:
+    // "Puesto 1: Ana, Nivel 3, Puntuacion 120, Tiempo 02:05, Fecha 17-5-2002".
+    void describeRows(const RankingRows& rows);
+    QPushButton* header(int column) const;
     QLineEdit* cell(Column column, int row) const;
 
     std::array<std::array<QLineEdit*, kShownEntries>, kColumns> cells_{};

@@ -1,6 +1,7 @@
 #include "rankings/name_entry.h"
 
 #include "artwork/artwork.h"
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/twips.h"
@@ -54,6 +55,12 @@ NameEntry::NameEntry(QWidget* dialog, QLabel* prompt, const NameEntryPlaces& pla
     rojo->setVisible(false);
     connect(Picture1, &platform::Label::clicked, this, &NameEntry::acceptIfOffered);
     connect(Picture1, &platform::Label::mouseMoved, this, [this] { showImageOf(verde); });
+
+    platform::setAccessibleText(Text1, QStringLiteral("Nombre para el ranking"),
+                                QStringLiteral("Escriba su nombre y pulse Intro"));
+    platform::setAccessibleText(Picture1, QStringLiteral("Aceptar el nombre"),
+                                QStringLiteral("Guarda su nombre en el ranking"));
+    platform::describeControl(prompt, QStringLiteral("Ha entrado en el ranking"));
 
     setShown(false);
     dialog->setMouseTracking(true);

@@ -1,6 +1,7 @@
 #include "form6.h"
 
 #include "form6_builder.h"
+#include "platform/accessible.h"
 #include "platform/widgets.h"
 
 #include <QEvent>
@@ -22,6 +23,7 @@ void Form6::Form_Load() {
     // Nothing shows until a mode, or the window's own menu, picks a help text.
     Frame1->setVisible(false);
     Frame2->setVisible(false);
+    platform::describeControl(this, QStringLiteral("Ayuda: elija un modo de juego en el menú"));
 }
 
 void Form6::Ayuda_E() {
@@ -32,6 +34,8 @@ void Form6::Ayuda_E() {
         "Encuentra las palabras relacionadas con el tema, teniendo en cuenta que pueden leerse "
         "en todas las direcciones y que éstas no se muestran. Dispondra de un tiempo limitado, "
         "y podra utilizar comodines."));
+    platform::describeControl(
+        this, QStringLiteral("Ayuda del modo Evolution: cómo se juega y qué hacen los comodines"));
 }
 
 void Form6::ayuda_T() {
@@ -41,6 +45,7 @@ void Form6::ayuda_T() {
     Label1->setText(QStringLiteral(
         "Localice las palabras que se indicaran, teniendo en cuenta que pueden leerse en todas "
         "las direcciones. Dependiendo del tiempo que tarde, podrá entrar en el ranking."));
+    platform::describeControl(this, QStringLiteral("Ayuda del modo Tradicional: cómo se juega"));
 }
 
 void Form6::changeEvent(QEvent* event) {

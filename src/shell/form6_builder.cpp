@@ -2,6 +2,7 @@
 // designed places.
 #include "artwork/joker_pictures.h"
 #include "form6.h"
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/twips.h"
@@ -94,6 +95,7 @@ private:
                                        QStringLiteral("Como se juega"), {120, 120, 6240, 1200});
         f.Label1 = wrappedText(f.Frame1, "Label1", QStringLiteral("Texto"),
                                {120, kFrameTextTop, 6000, 780});
+        platform::describeControl(f.Label1, QStringLiteral("Cómo se juega"));
     }
 
     void jokerTable() {
@@ -123,7 +125,18 @@ private:
                                              QString::fromUtf8(entry.name),
                                              {left + kPictureSide + 120, top, 1290, kPictureSide});
             platform::setControlFont(name, QStringLiteral("Arial"), 8.25, true);
+            describeJoker(picture, name, entry);
         }
+    }
+
+    // The picture and the name both say which joker it is and what it does.
+    static void describeJoker(QLabel* picture, QLabel* name, const JokerEntry& entry) {
+        const QString effect = entry.joker == kEspecialPicture
+                                   ? QStringLiteral("Comodín que se consigue aparte de los demás")
+                                   : QString::fromUtf8(entry.toolTip);
+        platform::setAccessibleText(
+            picture, QStringLiteral("Comodín ") + QString::fromUtf8(entry.name), effect);
+        platform::describeControl(name, effect);
     }
 
     void howToUse() {
@@ -152,7 +165,9 @@ private:
         }
         platform::setControlFont(f.Label4[0], QStringLiteral("Arial"), 8.25, true);
         // Made after the lines, so that they lie above them. Without text a
-        // label paints nothing: the player cannot see these spots.
+        // label paints nothing: the player cannot see these spots, and they
+        // have no accessible text of their own either (a screen reader reads
+        // them by their frame's title), so it does not give the secret away.
         f.Label5 = platform::makeLabel(frame, QStringLiteral("Label5"), QString(),
                                        {5400, kLineTop, 480, 225});
         f.Label6 = platform::makeLabel(frame, QStringLiteral("Label6"), QString(),
@@ -173,6 +188,11 @@ private:
         Form6* form = &f;
         QObject::connect(f.tradicional, &QAction::triggered, form, [form] { form->ayuda_T(); });
         QObject::connect(f.evolution, &QAction::triggered, form, [form] { form->Ayuda_E(); });
+        platform::describeMenuEntry(f.tradicional,
+                                    QStringLiteral("Muestra cómo se juega en el modo Tradicional"));
+        platform::describeMenuEntry(
+            f.evolution,
+            QStringLiteral("Muestra cómo se juega en el modo Evolution y qué hacen los comodines"));
     }
 
     Form6& f;

@@ -1,5 +1,6 @@
 #include "form8.h"
 
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/system.h"
@@ -53,6 +54,15 @@ platform::Label* link(QWidget* parent, const char* name, const char* text, int t
     return label;
 }
 
+// A caption and its value read as one: "Horas empleadas: 110".
+void describeValueRow(QWidget* window, int index, QLabel* value, const char* description) {
+    auto* caption = window->findChild<QLabel*>(platform::indexed("lblVersion", index));
+    const QString row = caption->text() + u' ' + value->text();
+    for (QLabel* label : {caption, value}) {
+        platform::setAccessibleText(label, row, QString::fromUtf8(description));
+    }
+}
+
 } // namespace
 
 form8::form8(QWidget& main, QWidget* parent) : QWidget(parent), main_(main) {
@@ -81,13 +91,22 @@ void form8::build() {
                                        QStringLiteral("Quenza, un juego de sopas de letras"),
                                        {180, 330, 4800, 240});
     platform::setControlFont(game, QStringLiteral("Arial"), 8.25, true);
-    platform::makeLabel(author, QStringLiteral("lblAutor(1)"),
-                        QStringLiteral("Hecho con cariño por el equipo de Quenza"),
-                        {180, 570, 4800, 240});
+    QLabel* team = platform::makeLabel(author, QStringLiteral("lblAutor(1)"),
+                                       QStringLiteral("Hecho con cariño por el equipo de Quenza"),
+                                       {180, 570, 4800, 240});
     weblink = link(author, "weblink", "https://quenza.example.org", 840);
     mail = link(author, "mail", "quenza@example.org", 1080);
     connect(weblink, &platform::Label::clicked, this, [this] { weblink_Click(); });
     connect(mail, &platform::Label::clicked, this, [this] { mail_Click(); });
+    platform::describeControl(this, QStringLiteral("Versión, horas de trabajo, número de sopas "
+                                                   "de letras y autores del juego"));
+    platform::describeControl(title, QStringLiteral("Título del juego"));
+    platform::describeControl(author, QStringLiteral("Quién ha hecho el juego"));
+    platform::describeControl(game, QStringLiteral("Autor"));
+    platform::describeControl(team, QStringLiteral("Autor"));
+    platform::describeControl(weblink,
+                              QStringLiteral("Enlace: abre la página del juego en el navegador"));
+    platform::describeControl(mail, QStringLiteral("Enlace: escribe un correo a los autores"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -95,6 +114,7 @@ void form8::build() {
     platform::setKind(ok, platform::Kind::Button);
     platform::place(ok, 4080, 3600, 1320, 375);
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    platform::describeControl(ok, QStringLiteral("Cierra esta ventana"));
     // Escape closes the window, as "OK" does.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { cmdOK_Click(); });
@@ -110,6 +130,9 @@ void form8::Form_Load() {
     horas->setText(QString::number(horas_empleadas));
     version->setText(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    describeValueRow(this, 0, version, "Versión del juego");
+    describeValueRow(this, 1, horas, "Horas de trabajo dedicadas al juego");
+    describeValueRow(this, 6, num, "Sopas de letras que trae el archivo de temas");
 }
 
 void form8::cmdOK_Click() {

@@ -1,6 +1,7 @@
 #include "inicio.h"
 
 #include "artwork/artwork.h"
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/twips.h"
@@ -77,6 +78,15 @@ Inicio::Inicio(QWidget* parent) : QWidget(parent) {
     for (QLabel* label : {static_cast<QLabel*>(name), static_cast<QLabel*>(version)}) {
         platform::setAlignment(label, QStringLiteral("left"));
     }
+
+    platform::describeControl(
+        this, QStringLiteral("Pantalla de inicio: pulse una tecla o haga clic para empezar"));
+    platform::setAccessibleText(frame, QStringLiteral("Quenza"),
+                                QStringLiteral("Haga clic para empezar"));
+    platform::setAccessibleText(logo, QStringLiteral("Logotipo de Quenza"),
+                                QStringLiteral("Imagen del juego"));
+    platform::describeControl(name, QStringLiteral("Nombre del juego"));
+    platform::describeControl(version, QStringLiteral("Versión del juego"));
 }
 
 void Inicio::keyPressEvent(QKeyEvent* event) {

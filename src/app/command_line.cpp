@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "puzzle/zoom_steps.h"
 #include "shell/version.h"
 #include "theme_check_command.h"
 
@@ -12,6 +13,7 @@ namespace quenza::app {
 namespace {
 
 const QString kFileValue = QStringLiteral("ARCHIVO");
+const QString kPercentValue = QStringLiteral("PORCENTAJE");
 
 // Every option of the game, and the parser that knows them.
 struct CommandLine {
@@ -30,19 +32,28 @@ struct CommandLine {
                        "con 0 si no hay ningún problema, 1 si hay alguno y 2\n"
                        "si no puede leer el archivo."),
         kFileValue};
+    QCommandLineOption zoom{QStringLiteral("zoom"),
+                            QStringLiteral("Empieza con las ventanas a este tamaño: 100, 125,\n"
+                                           "150, 200, 250 o 300 por ciento. Durante la partida,\n"
+                                           "Ctrl+Más, Ctrl+Menos y Ctrl+0."),
+                            kPercentValue};
     QCommandLineParser parser;
     QString program = QStringLiteral("quenza");
     bool parsed = false;
 
     explicit CommandLine(const QStringList& arguments) {
-        parser.addOptions({help, version, themes, checkThemes});
+        parser.addOptions({help, version, themes, checkThemes, zoom});
         if (!arguments.isEmpty()) {
             program = QFileInfo(arguments.first()).fileName();
         }
         parsed = parser.parse(arguments);
     }
 
-    bool wrong() const { return !parsed || !parser.positionalArguments().isEmpty(); }
+    bool wrongZoom() const {
+        return parser.isSet(zoom) && !parseZoom(parser.value(zoom).toStdString());
+    }
+
+    bool wrong() const { return !parsed || !parser.positionalArguments().isEmpty() || wrongZoom(); }
 
     // What is wrong, in the game's words (the parser's own are in English).
     QString whatIsWrong() const {
@@ -57,6 +68,10 @@ struct CommandLine {
                 return QStringLiteral("falta el %1 tras --%2")
                     .arg(kFileValue, option->names().last());
             }
+        }
+        if (wrongZoom()) {
+            return QStringLiteral("--zoom admite 100, 125, 150, 200, 250 o 300, no «%1»")
+                .arg(parser.value(zoom));
         }
         return QStringLiteral("argumento de más: %1").arg(parser.positionalArguments().value(0));
     }
@@ -74,7 +89,7 @@ struct CommandLine {
                                       "Quenza, sopa de letras. Sin opciones, empieza el juego.\n\n"
                                       "Opciones:\n")
                            .arg(program);
-        for (const QCommandLineOption* option : {&help, &version, &themes, &checkThemes}) {
+        for (const QCommandLineOption* option : {&help, &version, &themes, &checkThemes, &zoom}) {
             QStringList names;
             for (const QString& name : option->names()) {
                 names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
@@ -139,6 +154,9 @@ std::optional<GameOptions> readGameOptions(const QStringList& arguments) {
     if (line.parser.isSet(line.themes)) {
         // A missing file is the game's to report, as it reports a missing temas.tem.
         options.themesFile = QFileInfo(line.parser.value(line.themes)).absoluteFilePath();
+    }
+    if (line.parser.isSet(line.zoom)) {
+        options.zoomPercent = *parseZoom(line.parser.value(line.zoom).toStdString());
     }
     return options;
 }

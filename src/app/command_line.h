@@ -16,6 +16,7 @@ std::optional<int> runPrintingCommand(int argc, char* argv[]);
 
 struct GameOptions {
     QString themesFile; // absolute; empty for the shipped temas.tem
+    int zoomPercent = 100;
 };
 
 // The options of a game, read once QApplication has taken out Qt's own

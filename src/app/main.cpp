@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "platform/system.h"
+#include "platform/zoom.h"
 #include "shell/application.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
         return quenza::app::kUsageError;
     }
     quenza::platform::setThemesFile(options->themesFile);
+    quenza::platform::setZoom(options->zoomPercent);
     quenza::Application game;
     game.start();
     return QApplication::exec();

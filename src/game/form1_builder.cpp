@@ -1,4 +1,5 @@
 // Builds the controls and menus of the main window at their designed places.
+#include "artwork/picture_catalogue.h"
 #include "colors.h"
 #include "form1.h"
 #include "game_state.h"
@@ -8,6 +9,7 @@
 #include "platform/timer.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
+#include "platform/zoom.h"
 #include "puzzle/board.h"
 
 #include <QAction>
@@ -119,7 +121,10 @@ private:
     }
 
     void clock() {
-        f.stop_pict = platform::makePicture(s(), QStringLiteral("stop_pict"), {6240, 50, 495, 495});
+        platform::Label* stop =
+            platform::makePicture(s(), QStringLiteral("stop_pict"), {6240, 50, 495, 495});
+        platform::showPicture(stop, QLatin1String(kStopPicture));
+        f.stop_pict = stop;
         f.stop_pict->setVisible(false);
         f.minuto = platform::makeLabel(s(), QStringLiteral("minuto"), QStringLiteral("00"),
                                        {6885, 120, 360, 360});

@@ -3,6 +3,7 @@
 #include "platform/look.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
+#include "platform/zoom.h"
 
 #include <QAction>
 #include <QFrame>
@@ -91,7 +92,7 @@ void setControlFont(QWidget* control, const QString& family, qreal points, bool 
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
-    control->setFont(font);
+    setDesignedFont(control, font);
 }
 
 QAction* makeMenuEntry(QMenu* menu, const QString& name, const QString& caption) {

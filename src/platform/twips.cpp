@@ -1,5 +1,8 @@
 #include "platform/twips.h"
 
+#include "platform/zoom.h"
+#include "puzzle/zoom_steps.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,6 +19,8 @@ constexpr char kTwips[] = "quenza.twips";
 constexpr char kFittedFrame[] = "quenza.fittedFrame";
 // The client size in twips of a window whose design gives its client area.
 constexpr char kClient[] = "quenza.client";
+// How far, in pixels, a zoomed window was moved to keep it on its screen.
+constexpr char kScreenShift[] = "quenza.screenShift";
 
 double screenScale() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -39,8 +44,8 @@ QSize clientPixelsInside(const QRect& twips, const QSize& frame) {
             qMax(0, twipsToPixels(twips.height()) - frame.height())};
 }
 
-int keptOrReal(int twips, int pixels) {
-    return twipsToPixels(twips) == pixels ? twips : pixelsToTwips(pixels);
+int keptOrReal(int twips, int pixels, int shift = 0) {
+    return twipsToPixels(twips) + shift == pixels ? twips : pixelsToTwips(pixels);
 }
 
 // The program's twips stand for as long as the window still is where they put
@@ -48,8 +53,10 @@ int keptOrReal(int twips, int pixels) {
 // reads back from the pixels. Comparing when asked, rather than rewriting the
 // twips on every move, keeps a window manager's echo of a half-done move and
 // resize from replacing the program's exact values.
-QRect windowTwips(const QRect& kept, const QRect& outer) {
-    return {keptOrReal(kept.x(), outer.x()), keptOrReal(kept.y(), outer.y()),
+// A window moved to keep it on screen still stands where the program put it.
+QRect windowTwips(const QWidget* window, const QRect& kept, const QRect& outer) {
+    const QPoint shift = window->property(kScreenShift).toPoint();
+    return {keptOrReal(kept.x(), outer.x(), shift.x()), keptOrReal(kept.y(), outer.y(), shift.y()),
             keptOrReal(kept.width(), outer.width()), keptOrReal(kept.height(), outer.height())};
 }
 
@@ -98,8 +105,8 @@ public:
             refit(window);
             break;
         case QEvent::Hide:
-            window->setProperty(
-                kTwips, windowTwips(window->property(kTwips).toRect(), outerPixels(window)));
+            window->setProperty(kTwips, windowTwips(window, window->property(kTwips).toRect(),
+                                                    outerPixels(window)));
             break;
         default:
             break;
@@ -171,12 +178,28 @@ void moveWindow(QWidget* window, const QPoint& outer) {
     }
 }
 
+// Scaled up, a window may no longer fit where the program put it: it moves
+// just enough to stay on its screen (at its designed size it stays put).
+QPoint keptOnScreen(const QWidget* window, const QPoint& outer) {
+    const QScreen* screen = window->screen();
+    if (zoomPercent() == kNormalZoom || screen == nullptr) {
+        return outer;
+    }
+    const QRect room = screen->availableGeometry();
+    const QSize size = window->size() + expectedFrame(window);
+    return {qBound(room.left(), outer.x(), qMax(room.left(), room.right() + 1 - size.width())),
+            qBound(room.top(), outer.y(), qMax(room.top(), room.bottom() + 1 - size.height()))};
+}
+
 void apply(QWidget* widget, const QRect& twips) {
     widget->setProperty(kTwips, twips);
     if (widget->isWindow()) {
         // A window's twips are its outer frame.
         fitInsideFrame(widget, twips);
-        moveWindow(widget, QPoint(twipsToPixels(twips.x()), twipsToPixels(twips.y())));
+        const QPoint designed(twipsToPixels(twips.x()), twipsToPixels(twips.y()));
+        const QPoint onScreen = keptOnScreen(widget, designed);
+        widget->setProperty(kScreenShift, onScreen - designed);
+        moveWindow(widget, onScreen);
     } else {
         widget->setGeometry(twipsToPixels(twips.x()), twipsToPixels(twips.y()),
                             twipsToPixels(twips.width()), twipsToPixels(twips.height()));
@@ -196,11 +219,11 @@ QRect twipsOfPixels(const QRect& pixels) {
 } // namespace
 
 int twipsToPixels(int twips) {
-    return qRound(twips / double(kTwipsPerPixel) * screenScale());
+    return qRound(twips / double(kTwipsPerPixel) * screenScale() * zoomFactor());
 }
 
 int pixelsToTwips(int pixels) {
-    return qRound(pixels * double(kTwipsPerPixel) / screenScale());
+    return qRound(pixels * double(kTwipsPerPixel) / (screenScale() * zoomFactor()));
 }
 
 QPoint pixelsToTwips(const QPoint& pixels) {
@@ -240,6 +263,10 @@ void setWindowHeight(QWidget* window, int height) {
     setWindowSize(window, twips);
 }
 
+bool hasTwips(const QWidget* widget) {
+    return widget->property(kTwips).isValid();
+}
+
 QRect twipsOf(const QWidget* widget) {
     const QVariant kept = widget->property(kTwips);
     if (!kept.isValid()) {
@@ -248,7 +275,7 @@ QRect twipsOf(const QWidget* widget) {
     if (!widget->isWindow() || hiddenAfterShown(widget) || awaitingFrame(widget)) {
         return kept.toRect();
     }
-    return windowTwips(kept.toRect(), outerPixels(widget));
+    return windowTwips(widget, kept.toRect(), outerPixels(widget));
 }
 
 } // namespace quenza::platform

@@ -9,7 +9,8 @@ class QWidget;
 namespace quenza::platform {
 
 // The game lays windows out in twips (1440 per inch, 15 per pixel at 100 %).
-// A control keeps the twips it was given; its pixel geometry follows from them.
+// A control keeps the twips it was given; its pixel geometry follows from them
+// and from the zoom the player chose.
 inline constexpr int kTwipsPerPixel = 15;
 int twipsToPixels(int twips);
 // A pointer position in pixels, as the game's mouse handlers receive it.
@@ -28,5 +29,7 @@ void setWindowHeight(QWidget* window, int height);
 // Left, top, width, height exactly as set; but a window the player or the
 // window manager moved or resized reports where it really is, and how big.
 QRect twipsOf(const QWidget* widget);
+// Whether the program placed the widget in twips.
+bool hasTwips(const QWidget* widget);
 
 } // namespace quenza::platform

@@ -1,6 +1,10 @@
 #include "platform/widgets.h"
 
+#include "platform/look.h"
+#include "platform/zoom.h"
+
 #include <QMouseEvent>
+#include <QResizeEvent>
 
 namespace quenza::platform {
 
@@ -41,6 +45,17 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event) {
 void Label::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     Q_EMIT mouseMoved(event->position().toPoint());
+}
+
+void Label::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    const QString id = pictureId(this);
+    if (id.isEmpty() || pixmap().isNull() || pixmap().deviceIndependentSize().toSize() == size()) {
+        return;
+    }
+    if (const QPixmap redrawn = renderPicture(id, size()); !redrawn.isNull()) {
+        setPixmap(redrawn);
+    }
 }
 
 } // namespace quenza::platform

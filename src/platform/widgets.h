@@ -6,6 +6,7 @@
 #include <utility>
 
 class QMouseEvent;
+class QResizeEvent;
 
 namespace quenza::platform {
 
@@ -41,6 +42,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // A picture is drawn afresh at the label's new size, so it stays sharp.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     ClickTracker tracker_;

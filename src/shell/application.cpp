@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "artwork/artwork.h"
+#include "artwork/picture_catalogue.h"
 #include "game/form1.h"
 #include "game/game_state.h"
 #include "inicio.h"
@@ -8,12 +9,14 @@
 #include "platform/inspect.h"
 #include "platform/look.h"
 #include "platform/twips.h"
+#include "platform/zoom.h"
 #include "rankings/form3.h"
 #include "rankings/form5.h"
 #include "rankings/form7.h"
 #include "shell/form6.h"
 #include "shell/form8.h"
 #include "version.h"
+#include "zoom_keys.h"
 
 #include <QApplication>
 #include <QFont>
@@ -64,7 +67,9 @@ Application::Application(QObject* parent) : QObject(parent) {
     // The small sans-serif the game's windows were laid out for.
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    platform::setDesignedApplicationFont(font);
+    platform::setPictureRenderer(pictureById);
+    qApp->installEventFilter(new ZoomKeys(this));
 }
 
 Application::~Application() {

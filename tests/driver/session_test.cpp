@@ -237,7 +237,8 @@ private Q_SLOTS:
     void dumpsEveryWindowAndTheState() {
         const QJsonObject all = value(u"dump"_s).toObject();
         QCOMPARE(all.keys(), (QStringList{u"active"_s, u"date"_s, u"focus"_s, u"state"_s, u"time"_s,
-                                          u"windows"_s}));
+                                          u"windows"_s, u"zoom"_s}));
+        QCOMPARE(all.value(u"zoom"_s), QJsonValue(100));
         QCOMPARE(all.value(u"state"_s), QJsonValue(state_));
         const QJsonObject windows = all.value(u"windows"_s).toObject();
         QCOMPARE(windows.keys(), (QStringList{u"Form1"_s, u"Form3"_s, u"Form4"_s, u"Form5"_s,

@@ -12,6 +12,7 @@
 #include "platform/inspect.h"
 #include "platform/sound.h"
 #include "platform/system.h"
+#include "platform/zoom.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -381,6 +382,8 @@ Driver::Outcome Driver::valueAt(const QString& text) const {
         found.value = activeWindowName();
     } else if (plainName && path.steps.size() == 1 && first.name == u"focus") {
         found.value = focusName();
+    } else if (plainName && path.steps.size() == 1 && first.name == u"zoom") {
+        found.value = platform::zoomPercent();
     } else if (plainName && windowNames().contains(first.name)) {
         found = followInWindow(dumpWindow(first.name), first.name, path.steps, 1);
     } else {

@@ -7,6 +7,7 @@
 #include "platform/system.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
+#include "platform/zoom.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -118,8 +119,10 @@ QJsonObject dumpWidget(const QWidget* widget, const QString& kind) {
         out.insert(QStringLiteral("text"), widgetText(widget));
         const QFont font = widget->font();
         out.insert(QStringLiteral("fontName"), font.family());
-        out.insert(QStringLiteral("fontSize"),
-                   font.pointSizeF() > 0 ? font.pointSizeF() : double(font.pixelSize()));
+        // The size the program gave, whatever the zoom the player chose.
+        out.insert(QStringLiteral("fontSize"), font.pointSizeF() > 0
+                                                   ? platform::designedPointSize(widget)
+                                                   : double(font.pixelSize()));
         out.insert(QStringLiteral("fontBold"), font.bold());
         putAccessibleText(out, widget);
     }
@@ -243,6 +246,7 @@ QJsonObject dumpAll() {
     }
     return {{QStringLiteral("time"), platform::clock().nowMs()},
             {QStringLiteral("date"), platform::today().toString(Qt::ISODate)},
+            {QStringLiteral("zoom"), platform::zoomPercent()},
             {QStringLiteral("active"), activeWindowName()},
             {QStringLiteral("focus"), focusName()},
             {QStringLiteral("windows"), windows},

@@ -1,5 +1,8 @@
 #include "form4_joker_check.h"
 
+#include "platform/look.h"
+#include "platform/zoom.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -23,14 +26,26 @@ void JokerCheckBox::paintEvent(QPaintEvent* /*event*/) {
     const QRect inside =
         rect().adjusted(kPictureMargin, kPictureMargin, -kPictureMargin, -kPictureMargin);
     const QPoint pressedIn = isChecked() ? QPoint(1, 1) : QPoint();
-    picture_.paint(&painter, inside.translated(pressedIn), Qt::AlignCenter,
-                   isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    pictureAt(inside.size())
+        .paint(&painter, inside.translated(pressedIn), Qt::AlignCenter,
+               isEnabled() ? QIcon::Normal : QIcon::Disabled);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = rect().adjusted(1, 1, -1, -1);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+const QIcon& JokerCheckBox::pictureAt(QSize size) {
+    if (picture_.availableSizes().contains(size)) {
+        return picture_;
+    }
+    if (const QPixmap redrawn = platform::renderPicture(platform::pictureId(this), size);
+        !redrawn.isNull()) {
+        picture_ = QIcon(redrawn);
+    }
+    return picture_;
 }
 
 bool JokerCheckBox::hitButton(const QPoint& pos) const {

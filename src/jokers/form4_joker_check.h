@@ -26,6 +26,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // The picture at the size it is drawn: redrawn when the window is zoomed.
+    const QIcon& pictureAt(QSize size);
+
     QIcon picture_;
 };
 

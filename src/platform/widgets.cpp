@@ -2,9 +2,13 @@
 
 #include "platform/look.h"
 #include "platform/zoom.h"
+#include "puzzle/zoom_steps.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QtMath>
 
 namespace quenza::platform {
 
@@ -56,6 +60,32 @@ void Label::resizeEvent(QResizeEvent* event) {
     if (const QPixmap redrawn = renderPicture(id, size()); !redrawn.isNull()) {
         setPixmap(redrawn);
     }
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    const QRect room = contentsRect();
+    if (zoomPercent() == kNormalZoom || text().isEmpty() || wordWrap() || !pixmap().isNull() ||
+        textFormat() == Qt::RichText) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const int needed = fontMetrics().horizontalAdvance(text());
+    if (needed <= room.width()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    QFont smaller = font();
+    const qreal shrink = qreal(room.width()) / needed;
+    if (smaller.pointSizeF() > 0) {
+        smaller.setPointSizeF(smaller.pointSizeF() * shrink);
+    } else {
+        smaller.setPixelSize(qMax(1, qFloor(smaller.pixelSize() * shrink)));
+    }
+    painter.setFont(smaller);
+    style()->drawItemText(&painter, room, QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), text(), foregroundRole());
 }
 
 } // namespace quenza::platform

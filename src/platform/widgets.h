@@ -6,6 +6,7 @@
 #include <utility>
 
 class QMouseEvent;
+class QPaintEvent;
 class QResizeEvent;
 
 namespace quenza::platform {
@@ -44,6 +45,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     // A picture is drawn afresh at the label's new size, so it stays sharp.
     void resizeEvent(QResizeEvent* event) override;
+    // Zoomed, a caption that no longer fits its designed width is drawn a
+    // little smaller rather than cut (type does not grow exactly in step).
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ClickTracker tracker_;

@@ -40,7 +40,8 @@ elseif(CASE STREQUAL "help")
     expect_match(stdout "${out}" "^Uso: quenza \\[opciones\\]\n")
     foreach(option "-h, --help +Muestra esta ayuda" "-v, --version +Muestra la versión"
                    "--themes <ARCHIVO> +Juega con los temas de ARCHIVO"
-                   "--check-themes <ARCHIVO> +Revisa los temas de ARCHIVO")
+                   "--check-themes <ARCHIVO> +Revisa los temas de ARCHIVO"
+                   "--zoom <PORCENTAJE> +Empieza con las ventanas a este tamaño")
         expect_match(stdout "${out}" "\n  ${option}")
     endforeach()
     # Qt's own English texts must not leak into the help.
@@ -86,6 +87,10 @@ elseif(CASE STREQUAL "wrong_command_line")
     expect_match(stderr "${err}" "falta el ARCHIVO tras --check-themes")
     run_quenza(2 --version extra)
     expect_match(stderr "${err}" "argumento de más: extra")
+    # Only the zoom steps are accepted.
+    run_quenza(2 --version --zoom 175)
+    expect_match(stderr "${err}" "--zoom admite 100, 125, 150, 200, 250 o 300, no «175»")
+    run_quenza(0 --version --zoom 150%)
 else()
     message(FATAL_ERROR "unknown case ${CASE}")
 endif()

@@ -92,9 +92,9 @@ bool showsWords(const QString& kind) {
 
 // What a screen reader reads for the widget, through Qt's own accessibility
 // interface rather than the widget's properties.
-void putAccessibleText(QJsonObject& out, const QWidget* widget) {
+void putAccessibleText(QJsonObject& out, const QObject* control) {
     QAccessibleInterface* reader =
-        QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
+        QAccessible::queryAccessibleInterface(const_cast<QObject*>(control));
     if (reader == nullptr) {
         return;
     }
@@ -142,12 +142,16 @@ QJsonObject dumpWidget(const QWidget* widget, const QString& kind) {
 }
 
 QJsonObject dumpMenuEntry(const QAction* entry) {
-    return {{QStringLiteral("kind"), QStringLiteral("menu")},
-            {QStringLiteral("text"),
-             entry->isSeparator() ? QStringLiteral("-") : withoutMnemonics(entry->text())},
-            {QStringLiteral("enabled"), entry->isEnabled()},
-            {QStringLiteral("checked"), entry->isChecked()},
-            {QStringLiteral("visible"), entry->isVisible()}};
+    QJsonObject out{{QStringLiteral("kind"), QStringLiteral("menu")},
+                    {QStringLiteral("text"),
+                     entry->isSeparator() ? QStringLiteral("-") : withoutMnemonics(entry->text())},
+                    {QStringLiteral("enabled"), entry->isEnabled()},
+                    {QStringLiteral("checked"), entry->isChecked()},
+                    {QStringLiteral("visible"), entry->isVisible()}};
+    if (!entry->isSeparator()) {
+        putAccessibleText(out, entry);
+    }
+    return out;
 }
 
 QJsonObject dumpTimer(const platform::Timer* timer) {

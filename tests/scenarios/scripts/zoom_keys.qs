@@ -1,0 +1,30 @@
+# The zoom keys scale the windows without moving anything the game placed:
+# every twips value, font size and word found stays as it was.
+start
+expect zoom = 100
+keys Inicio Ctrl++
+expect zoom = 125
+key Inicio "q"
+menu Form1.tradicional
+expect Form1.width = 6480
+expect Form1.Label1(14).left = 720
+expect Form1.Label1(14).fontSize = 12
+keys Form1 Ctrl++ Ctrl++ Ctrl++
+expect zoom = 250
+expect Form1.width = 6480
+expect Form1.Label1(14).left = 720
+expect Form1.Label1(14).width = 255
+expect Form1.Label1(14).fontSize = 12
+expect Form1.numero.fontSize > 0
+clickword 0
+expect Form1.numero.text ~ "2"
+keys Form1 Ctrl+- Ctrl+-
+expect zoom = 150
+clickword 1 reverse
+expect Form1.numero.text ~ "1"
+menu Form1.contenido
+expect Form6.shown = true
+keys Form6 Ctrl+0
+expect zoom = 100
+expect Form1.Label1(14).left = 720
+expect Form1.guardame.accessibleName = "Guardar"

@@ -9,7 +9,7 @@ packages=(
     qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
-    xvfb openbox xdotool
+    xvfb openbox xdotool x11-utils imagemagick
     dpkg-dev desktop-file-utils appstream
 )
 

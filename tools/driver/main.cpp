@@ -1,6 +1,7 @@
 // quenza-driver: plays the game's real windows from a script, on the
 // offscreen platform and under a virtual clock.
 #include "driver/driver.h"
+#include "driver/quiet_notes.h"
 #include "driver/run_services.h"
 #include "driver/script_reader.h"
 #include "platform/system.h"
@@ -85,19 +86,6 @@ std::optional<Arguments> parseArguments(QCommandLineParser& parser, QTextStream&
     return arguments;
 }
 
-// The offscreen platform says so each time a window asks for what it cannot
-// do (raise, grab the keyboard), and a headless machine has no runtime
-// folder; neither is news worth a line between the answers.
-QtMessageHandler standardHandler = nullptr;
-
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtWarningMsg && (text.startsWith(u"This plugin does not support") ||
-                                 text.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))) {
-        return;
-    }
-    standardHandler(type, context, text);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -106,7 +94,7 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    standardHandler = qInstallMessageHandler(quietOffscreenNotes);
+    driver::quietenOffscreenNotes();
     QApplication app(argc, argv);
     // The same set-up as the game, so that the game's folders are the same.
     setUpApplication();

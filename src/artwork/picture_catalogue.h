@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -10,6 +11,12 @@ namespace quenza {
 // `size`; an empty pixmap for an identifier that names no picture. Windows
 // are redrawn from here when the player zooms.
 QPixmap pictureById(const QString& id, QSize size);
+
+// The same picture as an icon, made once per identifier and size and kept:
+// Qt caches what it derives from an icon (its greyed look, its scaled
+// copies) under the icon's own pixmaps, so a fresh icon for every window
+// opened would fill that cache with copies nobody asks for again.
+QIcon pictureIcon(const QString& id, QSize size);
 
 // The identifiers of the pictures that are not jokers.
 inline constexpr char kLogoPicture[] = "logo";

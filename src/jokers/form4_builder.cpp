@@ -1,6 +1,7 @@
 // Builds the level-complete window's controls and timers at their designed
 // places.
 #include "artwork/joker_pictures.h"
+#include "artwork/picture_catalogue.h"
 #include "form4.h"
 #include "form4_accessibility.h"
 #include "form4_joker_check.h"
@@ -56,7 +57,7 @@ private:
     static void showPicture(QPushButton* button, int joker) {
         const QSize pixels = button->size();
         const QSize icon = pixels - QSize(kIconMargin, kIconMargin);
-        button->setIcon(QIcon(jokerPicture(joker, icon)));
+        button->setIcon(pictureIcon(jokerPictureId(joker), icon));
         button->setIconSize(icon);
         platform::setPictureId(button, jokerPictureId(joker));
     }
@@ -134,7 +135,8 @@ private:
         const int side = platform::twipsToPixels(kPictureBox);
         for (int k = 1; k <= Form4::kCheckBoxes; ++k) {
             const Place& place = placeOf(k);
-            auto* box = new JokerCheckBox(QIcon(jokerPicture(k, QSize(side, side))), f.Comodines);
+            auto* box =
+                new JokerCheckBox(pictureIcon(jokerPictureId(k), QSize(side, side)), f.Comodines);
             box->setObjectName(platform::indexed("Check1", k));
             platform::setKind(box, platform::Kind::CheckBox);
             platform::place(box, place.box.x(), place.box.y(), kPictureBox, kPictureBox);

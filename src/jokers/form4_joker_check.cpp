@@ -1,7 +1,7 @@
 #include "form4_joker_check.h"
 
+#include "artwork/picture_catalogue.h"
 #include "platform/look.h"
-#include "platform/zoom.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -41,9 +41,8 @@ const QIcon& JokerCheckBox::pictureAt(QSize size) {
     if (picture_.availableSizes().contains(size)) {
         return picture_;
     }
-    if (const QPixmap redrawn = platform::renderPicture(platform::pictureId(this), size);
-        !redrawn.isNull()) {
-        picture_ = QIcon(redrawn);
+    if (const QIcon redrawn = pictureIcon(platform::pictureId(this), size); !redrawn.isNull()) {
+        picture_ = redrawn;
     }
     return picture_;
 }

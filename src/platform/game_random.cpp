@@ -29,8 +29,8 @@ std::uint64_t seedFromDevice() {
 
 } // namespace
 
-GameRandom::GameRandom(std::uint64_t baseSeed) : baseSeed_(baseSeed) {
-    seed(splitmix64(baseSeed));
+GameRandom::GameRandom(std::uint64_t baseSeed) : mixedBase_(splitmix64(baseSeed)) {
+    seed(mixedBase_);
 }
 
 // The four words come from a splitmix64 sequence, which never leaves them
@@ -42,7 +42,7 @@ void GameRandom::seed(std::uint64_t seed) {
     }
 }
 
-std::uint64_t GameRandom::next() {
+inline std::uint64_t GameRandom::next() {
     const std::uint64_t result = rotl(state_[1] * 5, 7) * 9;
     const std::uint64_t shifted = state_[1] << 17;
     state_[2] ^= state_[0];
@@ -54,14 +54,30 @@ std::uint64_t GameRandom::next() {
     return result;
 }
 
-double GameRandom::draw() {
-    // The top 53 bits make every double of the form k / 2^53, never 1.
+// The top 53 bits make every double of the form k / 2^53, never 1.
+inline double GameRandom::nextDraw() {
     return static_cast<double>(next() >> 11) * 0x1.0p-53;
+}
+
+double GameRandom::draw() {
+    return nextDraw();
+}
+
+void GameRandom::drawMany(std::span<double> out) {
+    for (double& value : out) {
+        value = nextDraw();
+    }
+}
+
+void GameRandom::discard(std::int64_t count) {
+    for (; count > 0; --count) {
+        next();
+    }
 }
 
 void GameRandom::reseedFromClock() {
     ++reseeds_;
-    std::uint64_t seed = splitmix64(baseSeed_);
+    std::uint64_t seed = mixedBase_;
     seed = splitmix64(seed ^ static_cast<std::uint64_t>(clock().nowMs()));
     seed = splitmix64(seed ^ reseeds_);
     this->seed(seed);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace quenza::platform {
 
@@ -17,12 +18,15 @@ public:
     explicit GameRandom(std::uint64_t baseSeed);
     double draw() override;
     void reseedFromClock() override;
+    void drawMany(std::span<double> out) override;
+    void discard(std::int64_t count) override;
 
 private:
-    std::uint64_t baseSeed_;
+    std::uint64_t mixedBase_; // the base seed through splitmix64, as every reseed starts
     std::uint64_t reseeds_ = 0;
     void seed(std::uint64_t seed);
     std::uint64_t next();
+    double nextDraw();
 
     std::array<std::uint64_t, 4> state_{};
 };

@@ -6,29 +6,6 @@
 
 namespace quenza {
 
-int directionStep(int code) {
-    switch (code) {
-    case 1:
-        return 1;
-    case 2:
-        return -1;
-    case 3:
-        return 12;
-    case 4:
-        return -12;
-    case 5:
-        return 13;
-    case 6:
-        return -13;
-    case 7:
-        return 11;
-    case 8:
-        return -11;
-    default:
-        return 0;
-    }
-}
-
 Board::Board() {
     visible.fill(true);
     celda_libre.fill(true);
@@ -46,12 +23,11 @@ Board Board::fromRows(const std::array<std::string_view, kSide>& rows) {
     return board;
 }
 
-void Board::placeWord(int slot, const Word& word, int first, int direction) {
+void Board::placeWord(int slot, std::u32string_view word, int first, int direction) {
     const int step = directionStep(direction);
-    const Word upper = upperCase(word);
-    for (size_t k = 0; k < upper.size() && k < kMaxLetters; ++k) {
+    for (size_t k = 0; k < word.size() && k < kMaxLetters; ++k) {
         const int cell = first + static_cast<int>(k) * step;
-        letra[static_cast<size_t>(cell)] = upper[k];
+        letra[static_cast<size_t>(cell)] = upperCase(word[k]);
         celda_libre[static_cast<size_t>(cell)] = false;
         celdas_palabra[static_cast<size_t>(slot)][k] = static_cast<std::int16_t>(cell);
     }

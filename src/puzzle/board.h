@@ -29,7 +29,10 @@ constexpr int cellAt(int row, int col) {
 
 // Direction codes 1..8: odd codes read in ascending cell order, even codes in
 // descending order.
-int directionStep(int code);
+inline constexpr std::array<int, 8> kDirectionSteps = {1, -1, 12, -12, 13, -13, 11, -11};
+constexpr int directionStep(int code) {
+    return code >= 1 && code <= 8 ? kDirectionSteps[static_cast<size_t>(code - 1)] : 0;
+}
 constexpr bool isReverseDirection(int code) {
     return code == 2 || code == 4 || code == 6 || code == 8;
 }
@@ -60,7 +63,7 @@ struct Board {
 
     // Writes `word` into slot `slot` from cell `first` along `direction`, as a
     // successful placement does (cells taken, direction stored), without sorting.
-    void placeWord(int slot, const Word& word, int first, int direction);
+    void placeWord(int slot, std::u32string_view word, int first, int direction);
 
     bool slotPlaced(int slot) const;
 };

@@ -3,9 +3,7 @@
 namespace quenza {
 
 int drawBelow(Random& random, int n) {
-    const int value = static_cast<int>(random.draw() * n);
-    // Guards against a draw of exactly 1.0 from a careless generator.
-    return value < n ? value : n - 1;
+    return wholeBelow(random.draw(), n);
 }
 
 } // namespace quenza

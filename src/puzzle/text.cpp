@@ -90,8 +90,9 @@ bool isValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string toUtf8(Letter cp) {
-    std::string out;
+namespace {
+
+void appendUtf8(std::string& out, Letter cp) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -107,6 +108,13 @@ std::string toUtf8(Letter cp) {
         out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
+}
+
+} // namespace
+
+std::string toUtf8(Letter cp) {
+    std::string out;
+    appendUtf8(out, cp);
     return out;
 }
 
@@ -114,7 +122,7 @@ std::string toUtf8(const Word& text) {
     std::string out;
     out.reserve(text.size());
     for (const Letter cp : text) {
-        out += toUtf8(cp);
+        appendUtf8(out, cp);
     }
     return out;
 }

@@ -4,6 +4,8 @@
 #include "text.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace quenza {
 
@@ -15,7 +17,7 @@ constexpr int kSmallTitleAbove = 30;
 // ends at `end` (the next comma, or the end of the line): one delimiter
 // character is dropped at each end. A field too short for its delimiters is
 // empty.
-Word fieldAfter(const Word& line, size_t comma, size_t end) {
+std::u32string_view fieldAfter(std::u32string_view line, size_t comma, size_t end) {
     const size_t between = end - comma - 1;
     if (between < 2) {
         return {};
@@ -23,9 +25,9 @@ Word fieldAfter(const Word& line, size_t comma, size_t end) {
     return line.substr(comma + 2, between - 2);
 }
 
-size_t nextComma(const Word& line, size_t from) {
+size_t nextComma(std::u32string_view line, size_t from) {
     const size_t pos = line.find(U',', from);
-    return pos == Word::npos ? line.size() : pos;
+    return pos == std::u32string_view::npos ? line.size() : pos;
 }
 
 // Every field of the line, cut at each comma as the reads below cut them.
@@ -35,13 +37,14 @@ std::vector<ThemeField> cutFields(const Word& line) {
     fields.push_back({line.substr(0, first), {}});
     for (size_t comma = first; comma < line.size();) {
         const size_t next = nextComma(line, comma + 1);
-        fields.push_back({line.substr(comma + 1, next - comma - 1), fieldAfter(line, comma, next)});
+        fields.push_back(
+            {line.substr(comma + 1, next - comma - 1), Word(fieldAfter(line, comma, next))});
         comma = next;
     }
     return fields;
 }
 
-std::string narrow(const Word& text) {
+std::string narrow(std::u32string_view text) {
     std::string out;
     for (const Letter cp : text) {
         out.push_back(cp < 0x80 ? static_cast<char>(cp) : '?');
@@ -49,44 +52,70 @@ std::string narrow(const Word& text) {
     return out;
 }
 
-} // namespace
+// What a theme line gives the board, read in place: the texts are views into
+// the line.
+struct Reading {
+    std::u32string_view title; // as written
+    long declared = 0;
+    std::int16_t count = 0;
+    std::array<std::u32string_view, kSlots> words{};
+    std::array<int, kSlots> wordFields{};
+};
 
-ThemeLine parseThemeLine(const Word& line) {
-    ThemeLine theme;
-    theme.fields = cutFields(line);
+Reading readLine(std::u32string_view line) {
+    Reading reading;
     const size_t c1 = line.find(U',');
-    if (c1 == Word::npos) {
-        return theme;
+    if (c1 == std::u32string_view::npos) {
+        return reading;
     }
     const size_t c2 = nextComma(line, c1 + 1);
-    const Word title = fieldAfter(line, c1, c2);
-    if (!title.empty()) {
-        theme.title = Word(1, upperCase(title.front())) + title.substr(1);
-    }
+    reading.title = fieldAfter(line, c1, c2);
     if (c2 >= line.size()) {
-        return theme;
+        return reading;
     }
     const size_t c3 = nextComma(line, c2 + 1);
-    const long declared = leadingNumber(narrow(fieldAfter(line, c2, c3)));
-    theme.declared = declared;
-    theme.count = static_cast<std::int16_t>(std::clamp<long>(declared, 0, kSlots));
+    reading.declared = leadingNumber(narrow(fieldAfter(line, c2, c3)));
+    reading.count = static_cast<std::int16_t>(std::clamp<long>(reading.declared, 0, kSlots));
 
     // A count above the word fields keeps reading the last field again, since
     // the scan position stays at the last comma.
     size_t p = c3;
     int field = 3; // the field that starts after the comma at p
-    for (int w = 0; w < theme.count; ++w) {
-        Word word;
-        theme.wordFields.push_back(p < line.size() ? field : -1);
+    for (size_t w = 0; w < static_cast<size_t>(reading.count); ++w) {
+        reading.wordFields[w] = p < line.size() ? field : -1;
         if (p < line.size()) {
             const size_t q = nextComma(line, p + 1);
-            word = fieldAfter(line, p, q);
+            reading.words[w] = fieldAfter(line, p, q);
             if (q < line.size()) {
                 p = q;
                 ++field;
             }
         }
-        theme.words.push_back(word);
+    }
+    return reading;
+}
+
+// The title with its first character upper-cased, written into `out` (whose
+// room a reused board keeps).
+void assignTitle(Word& out, std::u32string_view title) {
+    out.assign(title);
+    if (!out.empty()) {
+        out.front() = upperCase(out.front());
+    }
+}
+
+} // namespace
+
+ThemeLine parseThemeLine(const Word& line) {
+    ThemeLine theme;
+    theme.fields = cutFields(line);
+    const Reading reading = readLine(line);
+    assignTitle(theme.title, reading.title);
+    theme.declared = reading.declared;
+    theme.count = reading.count;
+    for (size_t w = 0; w < static_cast<size_t>(reading.count); ++w) {
+        theme.words.emplace_back(reading.words[w]);
+        theme.wordFields.push_back(reading.wordFields[w]);
     }
     return theme;
 }
@@ -96,8 +125,10 @@ int titleFontSize(const Word& title) {
 }
 
 void cargar(Board& board, const Word& line, int direccion_unica, Random& random) {
-    const ThemeLine theme = parseThemeLine(line);
-    board.titulo = theme.title;
+    // Read in place rather than through parseThemeLine: a new game need not
+    // copy every field of the line.
+    const Reading theme = readLine(line);
+    assignTitle(board.titulo, theme.title);
     board.numero = theme.count;
     board.num_palabras = static_cast<std::int16_t>(theme.count - 1);
     for (int w = 0; w < theme.count; ++w) {

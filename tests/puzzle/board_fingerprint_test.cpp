@@ -1,0 +1,209 @@
+// Seeded boards must never change: scenario scripts and saved runs replay them.
+// Each case builds boards for 200 seeds, with every word free to choose its
+// direction and with one direction forced, and hashes everything a board holds
+// together with the order of draws and reseeds it asked for. The hashes were
+// taken from the board code before it was tuned for speed; a tuning that
+// changes one draw, one letter or one cell changes them.
+
+#include "puzzle/generation.h"
+#include "puzzle/text.h"
+#include "puzzle/theme.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <span>
+#include <string_view>
+
+namespace quenza {
+namespace {
+
+constexpr int kSeeds = 200;
+
+std::uint64_t mix(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+
+class Fingerprint {
+public:
+    void add(std::uint64_t value) {
+        for (int byte = 0; byte < 8; ++byte) {
+            hash_ = (hash_ ^ ((value >> (8 * byte)) & 0xFF)) * 0x100000001b3ULL;
+        }
+    }
+    std::uint64_t value() const { return hash_; }
+
+private:
+    std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+};
+
+// A generator that records in the fingerprint how many draws came between
+// reseeds. When `reseedRestarts` it starts a new sequence at each reseed, as
+// the game's does; otherwise one sequence runs through the whole board, so a
+// skipped or extra draw anywhere shifts every later letter.
+class TracingRandom final : public Random {
+public:
+    TracingRandom(std::uint64_t seed, bool reseedRestarts, Fingerprint& trace)
+        : state_(mix(seed)), seed_(seed), reseedRestarts_(reseedRestarts), trace_(trace) {}
+
+    double draw() override {
+        ++draws_;
+        state_ = mix(state_);
+        return static_cast<double>(state_ >> 11) * 0x1.0p-53;
+    }
+    void reseedFromClock() override {
+        trace_.add(draws_);
+        draws_ = 0;
+        ++reseeds_;
+        if (reseedRestarts_) {
+            state_ = mix(seed_ ^ mix(reseeds_));
+        }
+    }
+    void finish() { trace_.add(draws_); }
+
+private:
+    std::uint64_t state_;
+    std::uint64_t seed_;
+    bool reseedRestarts_;
+    Fingerprint& trace_;
+    std::uint64_t draws_ = 0;
+    std::uint64_t reseeds_ = 0;
+};
+
+void addBoard(Fingerprint& print, const Board& board) {
+    for (int cell = 0; cell <= kCells; ++cell) {
+        const auto at = static_cast<size_t>(cell);
+        print.add(board.letra[at]);
+        print.add((board.visible[at] ? 2U : 0U) | (board.celda_libre[at] ? 1U : 0U));
+    }
+    for (const SlotCells& slot : board.celdas_palabra) {
+        for (const std::int16_t cell : slot) {
+            print.add(static_cast<std::uint16_t>(cell));
+        }
+    }
+    for (const std::int16_t cell : board.celdas_seleccion) {
+        print.add(static_cast<std::uint16_t>(cell));
+    }
+    for (const bool found : board.encontrada) {
+        print.add(found ? 1U : 0U);
+    }
+    print.add(static_cast<std::uint16_t>(board.num_palabras));
+    print.add(static_cast<std::uint16_t>(board.numero));
+    for (const Letter letter : board.titulo) {
+        print.add(letter);
+    }
+    print.add(board.visor ? 1U : 0U);
+}
+
+std::uint64_t fingerprintOf(std::string_view themeLine, bool reseedRestarts) {
+    const Word line = fromUtf8(themeLine);
+    Fingerprint print;
+    for (int seed = 0; seed < kSeeds; ++seed) {
+        for (const int direccion_unica : {0, seed % 8 + 1}) {
+            TracingRandom random(static_cast<std::uint64_t>(seed), reseedRestarts, print);
+            // One board reused, as the game reuses its board: the direction codes
+            // of the last game are still there when the next one starts.
+            Board board;
+            for (int game = 0; game < 2; ++game) {
+                IniCiar(board, random);
+                cargar(board, line, direccion_unica, random);
+                addBoard(print, board);
+            }
+            random.finish();
+        }
+    }
+    return print.value();
+}
+
+struct Case {
+    const char* name;
+    std::string_view line;
+    std::uint64_t restarting; // reseeds start a new sequence
+    std::uint64_t continuing; // one sequence for the whole board
+};
+
+const Case kCases[] = {
+    {"ten short words",
+     "1,\"animales de granja\",\"10\",\"perro\",\"gato\",\"vaca\",\"oveja\",\"cabra\","
+     "\"caballo\",\"gallina\",\"conejo\",\"pato\",\"cerdo\"",
+     0x87b14dd2b4abb86b, 0x58a00996f3b2cf1},
+    // Long words crowd the grid: many find no room and use up all their tries.
+    {"ten long words",
+     "2,\"bichos\",\"10\",\"murciélago\",\"rinoceronte\",\"hipopótamo\",\"cocodrilo\","
+     "\"guacamayo\",\"escarabajo\",\"golondrina\",\"salamandra\",\"chimpancé\",\"mariquita\"",
+     0x7a3f0eeaad835085, 0xe01e3320bce9ffae},
+    {"count above the words, an empty word",
+     "3,\"ñandúes y frutas\",\"7\",\"pera\",\"\",\"kiwi\",\"piña\"", 0x47e2275ce653483f,
+     0x93819ae32c998cd},
+    {"one letter words, lower and upper case", "4,x,\"5\",\"a\",\"B\",\"ç\",\"ü\",\"Ñ\",\"z\"",
+     0xa917a5ff332525bc, 0x64b3861e96a26a92},
+    {"negative count, no words", "5,\"vacío\",\"-3\",\"uno\"", 0x50c75aa6501689ed,
+     0xc9d248bcc511b25d},
+};
+
+TEST(SeededBoards, AreTheSameBoardsAsEverForEverySeed) {
+    for (const Case& c : kCases) {
+        EXPECT_EQ(fingerprintOf(c.line, true), c.restarting) << c.name << ", restarting";
+        EXPECT_EQ(fingerprintOf(c.line, false), c.continuing) << c.name << ", continuing";
+    }
+}
+
+// The exchange sort the game first used, kept here as the reference order.
+void exchangeSort(std::span<std::int16_t> cells) {
+    for (size_t p = 0; p < cells.size(); ++p) {
+        for (size_t q = p + 1; q < cells.size(); ++q) {
+            if (cells[p] > cells[q]) {
+                std::swap(cells[p], cells[q]);
+            }
+        }
+    }
+}
+
+TEST(OrdEnar_MatriZ, PutsAnySlotInTheOrderOfTheExchangeSort) {
+    // Runs up and down with zeros after them (the usual slot), and the odd
+    // contents a saved game may bring: gaps, repeats, negatives, zeros first.
+    std::uint64_t bits = 12345;
+    const auto next = [&bits](int below) {
+        bits = mix(bits);
+        return static_cast<int>(bits % static_cast<std::uint64_t>(below));
+    };
+    for (int round = 0; round < 2000; ++round) {
+        Board board;
+        for (SlotCells& slot : board.celdas_palabra) {
+            const int length = next(kMaxLetters + 1);
+            const int start = 1 + next(kCells);
+            const int step = next(3) == 0 ? -1 - next(13) : 1 + next(13);
+            for (int k = 0; k < length; ++k) {
+                slot[static_cast<size_t>(k)] = static_cast<std::int16_t>(start + k * step);
+            }
+            if (round % 2 == 1) { // damage one cell
+                slot[static_cast<size_t>(next(kMaxLetters))] =
+                    static_cast<std::int16_t>(next(300) - 100);
+            }
+            slot[kDirectionPos] = static_cast<std::int16_t>(next(9));
+        }
+        std::array<SlotCells, kSlots> expected = board.celdas_palabra;
+        for (SlotCells& slot : expected) {
+            exchangeSort(std::span(slot).first(kMaxLetters));
+        }
+
+        OrdEnar_MatriZ(board);
+
+        EXPECT_EQ(board.celdas_palabra, expected) << "round " << round;
+        Selection selection{};
+        for (std::int16_t& cell : selection) {
+            cell = static_cast<std::int16_t>(next(200) - 50);
+        }
+        Selection sorted = selection;
+        exchangeSort(sorted);
+        OrdEnar(selection);
+        EXPECT_EQ(selection, sorted) << "round " << round;
+    }
+}
+
+} // namespace
+} // namespace quenza

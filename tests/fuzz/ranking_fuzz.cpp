@@ -66,13 +66,18 @@ template <class Entry>
 void checkRanking(const std::vector<std::string>& lines, const Entry& result) {
     const Entry* kind = nullptr;
     std::vector<Entry> readable;
+    // How many readable entries stand before each line, the end included.
+    std::vector<size_t> readableBefore;
+    readableBefore.reserve(lines.size() + 1);
     for (const std::string& line : lines) {
+        readableBefore.push_back(readable.size());
         if (auto entry = parse(line, kind)) {
             require(parse(quenza::formatLine(*entry), kind) == written(*entry),
                     "a readable entry is written back as it was read");
             readable.push_back(std::move(*entry));
         }
     }
+    readableBefore.push_back(readable.size());
 
     const int place = quenza::findPlace(lines, result);
     const quenza::Placement placement = quenza::placeResult(lines, result);
@@ -100,11 +105,8 @@ void checkRanking(const std::vector<std::string>& lines, const Entry& result) {
     require(std::equal(lines.begin() + static_cast<std::ptrdiff_t>(at), lines.end(),
                        after.begin() + static_cast<std::ptrdiff_t>(at) + 1),
             "every other line is kept, in order");
-    const auto readableAbove =
-        std::count_if(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(at),
-                      [kind](const std::string& line) { return parse(line, kind).has_value(); });
-    require(static_cast<size_t>(readableAbove) == ahead,
-            "the result goes just before the entry it displaces");
+    // The lines above the new one are the file's own first `at` lines.
+    require(readableBefore[at] == ahead, "the result goes just before the entry it displaces");
     const auto insertedLine = parse(after[at], kind);
     require(insertedLine.has_value() && *insertedLine == written(result),
             "the inserted entry reads back equal");

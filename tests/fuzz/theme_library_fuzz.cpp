@@ -4,7 +4,7 @@
 // Input: the library's lines, then a line "===" and the log's lines (no such
 // line: the whole input is the library and the log is empty).
 
-#include "fake_random.h"
+#include "fuzz_random.h"
 #include "fuzz_target.h"
 #include "puzzle/played_log.h"
 #include "puzzle/text.h"
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     MemoryLog log(logLines, themeCount, played);
-    quenza::testing::SeededRandom random(quenza::fuzz::seedOf(bytes));
+    quenza::fuzz::FuzzRandom random(quenza::fuzz::seedOf(bytes));
     // A couple more games than themes, so a round always runs out and starts again.
     const int games = themeCount > 0 ? std::min(themeCount + 2, kMaxGames) : 0;
     for (int game = 0; game < games; ++game) {

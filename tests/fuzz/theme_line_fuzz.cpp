@@ -1,7 +1,7 @@
 // One theme line, placed on a fresh board as a game start does, then every
 // placed word selected and found as the player would.
 
-#include "fake_random.h"
+#include "fuzz_random.h"
 #include "fuzz_target.h"
 #include "puzzle/generation.h"
 #include "puzzle/text.h"
@@ -33,6 +33,7 @@ Word decodedLine(std::string_view bytes) {
 
 std::vector<int> placedCells(const Board& board, int slot) {
     std::vector<int> cells;
+    cells.reserve(quenza::kMaxLetters);
     for (int k = 0; k < quenza::kMaxLetters; ++k) {
         if (const int cell =
                 board.celdas_palabra[static_cast<size_t>(slot)][static_cast<size_t>(k)];
@@ -125,12 +126,13 @@ void findEveryWord(Board& board) {
     require(board.numero == 0, "the counter is zero once every word is found");
 }
 
-void playLine(const Word& line, int direccion_unica, std::uint64_t seed) {
-    quenza::testing::SeededRandom random(seed);
+void playLine(const Word& line, const quenza::ThemeLine& theme, int direccion_unica,
+              std::uint64_t seed) {
+    quenza::fuzz::FuzzRandom random(seed);
     Board board;
     quenza::IniCiar(board, random);
     quenza::cargar(board, line, direccion_unica, random);
-    checkPlacement(board, quenza::parseThemeLine(line));
+    checkPlacement(board, theme);
     findEveryWord(board);
 }
 
@@ -143,7 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes = lines.empty() ? std::string() : lines.front();
     const Word line = decodedLine(bytes);
     const std::uint64_t seed = quenza::fuzz::seedOf(bytes);
-    playLine(line, 0, seed);
-    playLine(line, static_cast<int>(seed % 8) + 1, seed >> 8);
+    const quenza::ThemeLine theme = quenza::parseThemeLine(line);
+    playLine(line, theme, 0, seed);
+    playLine(line, theme, static_cast<int>(seed % 8) + 1, seed >> 8);
     return 0;
 }

@@ -42,5 +42,25 @@ TEST(GameRandom, ReseedsNeverReplayYetARunRepeats) {
     EXPECT_NE(reseeded(later), first); // and the time
 }
 
+// A board takes its draws in batches and skips the draws of a word that has no
+// room: both must leave the sequence exactly where single draws would.
+TEST(GameRandom, BatchesAndSkipsFollowTheSequenceOfSingleDraws) {
+    installClock(std::make_unique<VirtualClock>(7000));
+    GameRandom single(9), batched(9);
+    single.reseedFromClock();
+    batched.reseedFromClock();
+    for (const std::size_t batch :
+         {std::size_t{0}, std::size_t{1}, std::size_t{6}, std::size_t{144}}) {
+        std::vector<double> values(batch);
+        batched.drawMany(values);
+        EXPECT_EQ(values, draws(single, batch)) << batch;
+        batched.discard(static_cast<std::int64_t>(batch) * 7 + 3);
+        draws(single, batch * 7 + 3);
+        EXPECT_EQ(batched.draw(), single.draw()) << batch;
+    }
+    batched.discard(0);
+    EXPECT_EQ(draws(batched), draws(single));
+}
+
 } // namespace
 } // namespace quenza::platform

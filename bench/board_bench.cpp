@@ -21,8 +21,8 @@ void BM_FullBoard(benchmark::State& state) {
     platform::GameRandom random(7);
     Board board;
     for (auto _ : state) {
-        IniCiar(board, random);
-        cargar(board, kTenWords, 0, random);
+        fillBoard(board, random);
+        placeTheme(board, kTenWords, 0, random);
         benchmark::DoNotOptimize(board.numero);
     }
 }
@@ -31,8 +31,8 @@ BENCHMARK(BM_FullBoard);
 void BM_SelectionCheck(benchmark::State& state) {
     platform::GameRandom random(7);
     Board board;
-    IniCiar(board, random);
-    cargar(board, kTenWords, 0, random);
+    fillBoard(board, random);
+    placeTheme(board, kTenWords, 0, random);
     for (auto _ : state) {
         SelectionState selection;
         clickCell(selection, 14, board.celdas_seleccion);

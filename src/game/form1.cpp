@@ -145,7 +145,7 @@ QJsonObject Form1::fields() const {
     const GameState& state = gameState();
     const Board& board = state.board;
     QJsonObject out{
-        {QStringLiteral("modo_juego"), gameState().modo_juego},
+        {QStringLiteral("modo_juego"), static_cast<int>(gameState().modo_juego)},
         {QStringLiteral("num_palabras"), board.num_palabras},
         {QStringLiteral("sopas"), sopas_},
         {QStringLiteral("visor"), board.visor},

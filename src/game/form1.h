@@ -35,13 +35,13 @@ public:
     // the player has then been told and the program ends.
     bool Form_Load();
 
-    void Modo_traDicional();
+    void startTraditionalGame();
 
     // The evolution game: a new game, a level start with the joker chosen
     // before it (0 = none), and the end of a level.
     void evolution_Click();
-    void Modo_EvoLution(int comodinn) override;
-    void Next_Level();
+    void startLevel(int comodinn) override;
+    void finishLevel();
 
     QJsonObject fields() const override;
 
@@ -104,7 +104,7 @@ private:
     // False when no theme gives a board: the player has been told and the
     // program ends.
     bool newBoard();
-    void ActuAlizAr();
+    void showWordList();
     void showRemaining();
 
     // Evolution.
@@ -118,8 +118,8 @@ private:
 
     // Clock.
     void Timer1_Timer();
-    void CroNo_aDelante();
-    void CroNo_atras();
+    void tickClockUp();
+    void tickCountDown();
 
     // Menus and the window's own surface.
     void tradicional_Click();

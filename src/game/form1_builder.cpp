@@ -185,7 +185,7 @@ private:
         targets.stop1 = f.stop1;
         targets.stop2 = f.stop2;
         Form1* form = &f;
-        targets.Next_Level = [form] { form->Next_Level(); };
+        targets.finishLevel = [form] { form->finishLevel(); };
         f.Comodines = new JokerFrame(s(), std::move(targets));
         f.Comodines->setVisible(false);
     }

@@ -12,26 +12,26 @@
 namespace quenza {
 
 void Form1::Timer1_Timer() {
-    if (gameState().modo_juego == 1) {
-        CroNo_aDelante();
-    } else if (gameState().modo_juego == 2) {
-        CroNo_atras();
+    if (gameState().modo_juego == GameMode::Traditional) {
+        tickClockUp();
+    } else if (gameState().modo_juego == GameMode::Evolution) {
+        tickCountDown();
     }
 }
 
-void Form1::CroNo_aDelante() {
+void Form1::tickClockUp() {
     std::string minutes = minuto->text().toStdString();
     std::string seconds = segundo->text().toStdString();
-    quenza::CroNo_aDelante(minutes, seconds);
+    quenza::countUp(minutes, seconds);
     minuto->setText(QString::fromStdString(minutes));
     segundo->setText(QString::fromStdString(seconds));
     describeClock(minuto, segundo, false);
 }
 
-void Form1::CroNo_atras() {
+void Form1::tickCountDown() {
     std::string minutes = minuto->text().toStdString();
     std::string seconds = segundo->text().toStdString();
-    const CountDown state = quenza::CroNo_atras(minutes, seconds);
+    const CountDown state = quenza::countDown(minutes, seconds);
     minuto->setText(QString::fromStdString(minutes));
     segundo->setText(QString::fromStdString(seconds));
     describeClock(minuto, segundo, state == CountDown::FiveSecondsLeft);

@@ -26,10 +26,10 @@ namespace quenza {
 void Form1::evolution_Click() {
     evolution_timer->setEnabled(true);
     newEvolutionGame(gameState());
-    Modo_EvoLution(kNoJoker);
+    startLevel(kNoJoker);
 }
 
-void Form1::Modo_EvoLution(int comodinn) {
+void Form1::startLevel(int comodinn) {
     GameState& state = gameState();
     guardame->setEnabled(true);
     state.guardado = platform::fileExists(state.ruta_file03);
@@ -42,7 +42,7 @@ void Form1::Modo_EvoLution(int comodinn) {
     puntuacion2->setText(QString::number(state.puntuacion));
     platform::fitToText(puntuacion2);
     describeScore(puntuacion2);
-    startLevel(state, comodinn);
+    quenza::startLevel(state, comodinn);
 
     setWindowTitle(QStringLiteral("Quenza Evolution---->Nivel %1").arg(state.nivel_actual));
     describeMainWindow(this);
@@ -57,12 +57,12 @@ void Form1::Modo_EvoLution(int comodinn) {
     Label2->setVisible(true);
     Label3->setVisible(true);
 
-    state.modo_juego = 2;
+    state.modo_juego = GameMode::Evolution;
     Frame1->setTitle(QStringLiteral("Palabras encontradas"));
     if (!newBoard()) {
         return;
     }
-    ActuAlizAr();
+    showWordList();
     showLevelTime(tiempo_nivel(state.nivel_actual, state.board.num_palabras + 1));
     Timer1->setEnabled(true);
     applyJokerBeforeLevel(comodinn);
@@ -130,7 +130,7 @@ void Form1::applyJokerBeforeLevel(int comodinn) {
     }
 }
 
-void Form1::Next_Level() {
+void Form1::finishLevel() {
     Shape3->setVisible(false);
     Comodines->endLevel();
     for (QLabel* word : resultado_) {
@@ -197,11 +197,11 @@ void Form1::pauseForRankings() {
 // the count-down would run on below 00:00 after a game over).
 void Form1::resumeAfterRankings() {
     setEnabled(true);
-    const std::int16_t mode = gameState().modo_juego;
-    if ((mode == 1 || mode == 2) && clockWasRunning_) {
+    const GameMode mode = gameState().modo_juego;
+    if (mode != GameMode::None && clockWasRunning_) {
         Timer1->setEnabled(true);
     }
-    if (mode == 2 && jokerWindowWasRunning_) {
+    if (mode == GameMode::Evolution && jokerWindowWasRunning_) {
         segundos60->setEnabled(true);
     }
 }

@@ -67,7 +67,7 @@ void Form1::checkSelection() {
     if (!slot) {
         return;
     }
-    const FoundWord found = DesaCtivaR(board, *slot);
+    const FoundWord found = markWordFound(board, *slot);
     for (const int cell : found.cells) {
         celdas_[static_cast<size_t>(cell)]->setVisible(false);
     }
@@ -84,10 +84,10 @@ void Form1::checkSelection() {
     if (board.numero != 0) {
         return;
     }
-    if (gameState().modo_juego == 1) {
+    if (gameState().modo_juego == GameMode::Traditional) {
         endOfTraditionalGame();
-    } else if (gameState().modo_juego == 2) {
-        Next_Level();
+    } else if (gameState().modo_juego == GameMode::Evolution) {
+        finishLevel();
     }
 }
 
@@ -101,8 +101,8 @@ void Form1::showRemaining() {
     platform::fitToText(palabras);
 }
 
-void Form1::ActuAlizAr() {
-    const WordList list = quenza::ActuAlizAr(gameState().board);
+void Form1::showWordList() {
+    const WordList list = quenza::readWordList(gameState().board);
     for (int w = 0; w < kSlots; ++w) {
         QLabel* word = resultado_[static_cast<size_t>(w)];
         QLabel* start = res3_[static_cast<size_t>(w)];
@@ -110,7 +110,7 @@ void Form1::ActuAlizAr() {
         start->setText(toQString(list.res3[static_cast<size_t>(w)]));
         platform::fitToText(word);
         platform::fitToText(start);
-        word->setVisible(gameState().modo_juego == 1);
+        word->setVisible(gameState().modo_juego == GameMode::Traditional);
     }
 }
 

@@ -46,7 +46,7 @@ void Form1::cargame_Click() {
     // player asked for it, and it stays on disk as it was.
     platform::removeFile(state.ruta_file03);
     evolution_timer->setEnabled(true);
-    Modo_EvoLution(kNoJoker);
+    startLevel(kNoJoker);
 }
 
 } // namespace quenza

@@ -52,10 +52,10 @@ void Form1::tradicional_Click() {
     Comodines->endLevel();
     evolution_timer->setEnabled(false);
     segundos60->setEnabled(false);
-    Modo_traDicional();
+    startTraditionalGame();
 }
 
-void Form1::Modo_traDicional() {
+void Form1::startTraditionalGame() {
     handOver(handOffs_.helpForTraditional, "the traditional help");
     Label2->setVisible(false);
     Label3->setVisible(false);
@@ -66,9 +66,9 @@ void Form1::Modo_traDicional() {
     segundo->setText(QStringLiteral("00"));
     describeClock(minuto, segundo, false);
     Timer1->setEnabled(true);
-    gameState().modo_juego = 1;
+    gameState().modo_juego = GameMode::Traditional;
     newBoard();
-    ActuAlizAr();
+    showWordList();
 }
 
 bool Form1::newBoard() {
@@ -82,12 +82,13 @@ bool Form1::newBoard() {
     const QStringList themes = platform::readLinesOrEmpty(themeFilePath());
     board.numero = 0;
     for (int attempt = 0; attempt <= sopas_ && board.numero == 0; ++attempt) {
-        IniCiar(board, random);
-        const int theme = LeEr(static_cast<int>(themes.size()), state.sopas_jugadas, log, random);
+        fillBoard(board, random);
+        const int theme =
+            drawUnplayedTheme(static_cast<int>(themes.size()), state.sopas_jugadas, log, random);
         if (theme == 0) {
             break;
         }
-        cargar(board, themes.at(theme - 1).toStdU32String(), state.direccion_unica, random);
+        placeTheme(board, themes.at(theme - 1).toStdU32String(), state.direccion_unica, random);
     }
     if (board.numero == 0) {
         fatal(QStringLiteral("El archivo de temas está vacío:\n%1\n\n"

@@ -12,6 +12,8 @@
 
 namespace quenza {
 
+enum class GameMode : std::int16_t { None = 0, Traditional = 1, Evolution = 2 };
+
 // The values every window shares: the board with its word slots and selection,
 // the data-file paths, the mode being played and the evolution game's state.
 struct GameState : EvolutionState {
@@ -25,8 +27,8 @@ struct GameState : EvolutionState {
     QString ruta_file05;
     QString ruta_file06;
 
-    // 0 before any game, 1 traditional, 2 evolution.
-    std::int16_t modo_juego = 0;
+    // The dump reports it as its number: 0, 1, 2.
+    GameMode modo_juego = GameMode::None;
     // Whether a saved game was on disk when it was last looked for.
     bool guardado = false;
     PlayedThemes sopas_jugadas{};

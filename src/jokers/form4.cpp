@@ -47,7 +47,7 @@ void Form4::Form_Load() {
     growth_ = QRect(main.x() + main.width() / 2, main.y() + main.height() / 2, kOpeningSize,
                     kOpeningSize);
     platform::place(this, growth_.x(), growth_.y(), growth_.width(), growth_.height());
-    ActuaLizar_Comodines();
+    showJokerStock();
     nivel->setText(QString::number(state_.nivel_actual));
     platform::fitToText(nivel);
     describeLevelWindow(this, Label2, nivel, Comodines, Command2);
@@ -90,7 +90,7 @@ void Form4::Comodines_MouseMove() {
 }
 
 void Form4::Command2_Click() {
-    ContiNuar();
+    continueToNextLevel();
     close();
 }
 
@@ -99,7 +99,7 @@ void Form4::Command2_Click() {
 //   not used: the next level starts with no joker instead of a stock of -1.
 // - The close box does what "Continuar" does, so closing this window can
 //   never leave the game without a level running.
-void Form4::ContiNuar() {
+void Form4::continueToNextLevel() {
     if (continued_) {
         return;
     }
@@ -116,11 +116,11 @@ void Form4::ContiNuar() {
     }
     continueWith(state_, chosen, platform::random());
     host_.mainWindow()->show();
-    host_.Modo_EvoLution(chosen);
+    host_.startLevel(chosen);
 }
 
 void Form4::closeEvent(QCloseEvent* event) {
-    ContiNuar();
+    continueToNextLevel();
     event->accept();
 }
 

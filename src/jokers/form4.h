@@ -48,7 +48,7 @@ private:
     QRect growth_; // where the opening growth has got to, in twips
     friend class Form4Builder;
 
-    static constexpr int kRoutines = 5;   // GenErar0..GenErar4
+    static constexpr int kRoutines = 5;   // RandomJoker1..SuerteJoker
     static constexpr int kAwardSlots = 5; // Picture1(0..4)
     static constexpr int kCheckBoxes = 7; // Check1(1..7)
 
@@ -59,9 +59,9 @@ private:
     // Awards (form4_awards.cpp).
     void runAwardRules();
     void showAward(const Award& award);
-    void Buscar_Sitio(int comoddin, const QString& message);
+    void showAward(int comoddin, const QString& message);
     void blinkStep(int routine);
-    void ActuaLizar_Comodines();
+    void showJokerStock();
     // Joker k's check box (Suerte's button) and stock label, for screen readers.
     void describeStock(int joker);
 
@@ -69,12 +69,12 @@ private:
     void Check1_LostFocus(int index);
     void Comodines_MouseMove();
     void Command2_Click();
-    void ContiNuar();
+    void continueToNextLevel();
 
     // Suerte and the special joker (form4_luck.cpp).
     void Suerte_Click();
     void magic_Timer();
-    void Comodin_Especial();
+    void offerSpecialJoker();
     void comodin9_Click();
     void Timer6_Timer();
     // Returns what the sign says to a screen reader: "Mostrar: uno más".
@@ -110,8 +110,8 @@ private:
     QLabel* niveles = nullptr;
 
     platform::Timer* Timer1 = nullptr;
-    // Indexed by routine: Timer7 blinks for GenErar0, Timer2..Timer5 for
-    // GenErar1..GenErar4.
+    // Indexed by routine: Timer7 blinks for RandomJoker1, Timer2..Timer5 for
+    // RandomJoker2..SuerteJoker.
     std::array<platform::Timer*, kRoutines> blinkTimer_{};
     platform::Timer* magic = nullptr;
     platform::Timer* Timer6 = nullptr;

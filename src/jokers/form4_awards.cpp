@@ -17,8 +17,8 @@ namespace quenza {
 
 namespace {
 
-constexpr int kSuerteRoutine = static_cast<int>(AwardRoutine::GenErar4);
-constexpr int kLastRandomRoutine = static_cast<int>(AwardRoutine::GenErar2);
+constexpr int kSuerteRoutine = static_cast<int>(AwardRoutine::SuerteJoker);
+constexpr int kLastRandomRoutine = static_cast<int>(AwardRoutine::RandomJoker3);
 
 void showNumber(QLabel* label, int value) {
     label->setText(QString::number(value));
@@ -32,7 +32,7 @@ void Form4::runAwardRules() {
     // game sets it), before this opening's own offer: an untaken new offer is
     // not carried to the next window.
     if (state_.especial_disponible) {
-        Comodin_Especial();
+        offerSpecialJoker();
     }
     state_.especial_disponible = !comodin9->isHidden();
     platform::playSound(QStringLiteral("limbo"));
@@ -41,7 +41,7 @@ void Form4::runAwardRules() {
         showAward(award);
     }
     if (outcome.offerSpecial) {
-        Comodin_Especial();
+        offerSpecialJoker();
     }
     if (outcome.suerteTraded) {
         showNumber(comodin1[kSuerte], 0);
@@ -55,12 +55,12 @@ void Form4::runAwardRules() {
 void Form4::showAward(const Award& award) {
     const auto routine = static_cast<size_t>(award.routine);
     comod_[routine] = static_cast<std::int16_t>(award.joker);
-    Buscar_Sitio(award.joker, QString::fromStdString(award.message));
+    showAward(award.joker, QString::fromStdString(award.message));
     blinkTimer_[routine]->setEnabled(true);
     contador_[routine] = 0;
 }
 
-void Form4::Buscar_Sitio(int comoddin, const QString& message) {
+void Form4::showAward(int comoddin, const QString& message) {
     for (platform::Label* slot : Picture1) {
         if (slot->isHidden()) {
             slot->setPixmap(jokerPicture(comoddin, slot->size()));
@@ -108,7 +108,7 @@ void Form4::blinkStep(int routine) {
     }
 }
 
-void Form4::ActuaLizar_Comodines() {
+void Form4::showJokerStock() {
     for (int k = 1; k <= kJokerKinds; ++k) {
         showNumber(comodin1[static_cast<size_t>(k)], state_.comodines[static_cast<size_t>(k)]);
     }

@@ -47,12 +47,12 @@ void Form4::Suerte_Click() {
 }
 
 void Form4::magic_Timer() {
-    ActuaLizar_Comodines();
+    showJokerStock();
     magic->setEnabled(false);
     hideSigns(kJokerKinds);
 }
 
-void Form4::Comodin_Especial() {
+void Form4::offerSpecialJoker() {
     comodin9->setVisible(true);
     comodin9_txt->setVisible(true);
 }

@@ -173,7 +173,7 @@ void JokerFrame::press(int joker) {
         tiempo_Click();
         break;
     default:
-        t_.Next_Level();
+        t_.finishLevel();
         break;
     }
 }

@@ -31,7 +31,7 @@ struct JokerTargets {
     platform::Timer* Timer1 = nullptr;
     platform::Timer* stop1 = nullptr;
     platform::Timer* stop2 = nullptr;
-    std::function<void()> Next_Level;
+    std::function<void()> finishLevel;
 };
 
 // The frame `Comodines` at the right of the main window in the evolution

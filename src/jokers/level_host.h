@@ -18,7 +18,7 @@ public:
     virtual std::int16_t num_palabras() const = 0;
     virtual void hideStopPicture() = 0;
     // Starts the next level with `comodinn` chosen before it (0 = none).
-    virtual void Modo_EvoLution(int comodinn) = 0;
+    virtual void startLevel(int comodinn) = 0;
 };
 
 } // namespace quenza

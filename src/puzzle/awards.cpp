@@ -26,9 +26,9 @@ std::size_t at(int joker) {
 
 int awardedJoker(AwardRoutine routine, Random& random) {
     switch (routine) {
-    case AwardRoutine::GenErar3:
+    case AwardRoutine::FinalizarJoker:
         return kFinalizar;
-    case AwardRoutine::GenErar4:
+    case AwardRoutine::SuerteJoker:
         return kSuerte;
     default:
         random.reseedFromClock();
@@ -65,13 +65,13 @@ AwardOutcome applyAwardRules(EvolutionState& state, AwardCounters& counters, Ran
     const bool everyFifth = state.nivel_actual % 5 == 0;
 
     if (state.sin_comodines) {
-        award(outcome, state, AwardRoutine::GenErar0, kNoJokerMessage, random);
+        award(outcome, state, AwardRoutine::RandomJoker1, kNoJokerMessage, random);
     }
     if (state.dentro_seg > 0) {
-        award(outcome, state, AwardRoutine::GenErar1, kTimeMessage, random);
+        award(outcome, state, AwardRoutine::RandomJoker2, kTimeMessage, random);
     }
     if (everyThird) {
-        award(outcome, state, AwardRoutine::GenErar2, kEveryThreeMessage, random);
+        award(outcome, state, AwardRoutine::RandomJoker3, kEveryThreeMessage, random);
     }
     // Both counters only grow and are compared for equality, so each of these
     // two awards comes once a run; the five-level one is lost if it falls
@@ -79,21 +79,21 @@ AwardOutcome applyAwardRules(EvolutionState& state, AwardCounters& counters, Ran
     if (state.sin_comodines) {
         add16(counters.extra1, 1);
         if (counters.extra1 == 3) {
-            award(outcome, state, AwardRoutine::GenErar3, kThreeLevelsMessage, random);
+            award(outcome, state, AwardRoutine::FinalizarJoker, kThreeLevelsMessage, random);
         }
     }
     if (state.sin_finalizar) {
         add16(counters.extra2, 1);
         if (counters.extra2 == 5 && counters.extra1 != 3) {
-            award(outcome, state, AwardRoutine::GenErar3, kFiveLevelsMessage, random);
+            award(outcome, state, AwardRoutine::FinalizarJoker, kFiveLevelsMessage, random);
         }
     }
     if (everyFifth) {
-        award(outcome, state, AwardRoutine::GenErar4, kEveryFiveMessage, random);
+        award(outcome, state, AwardRoutine::SuerteJoker, kEveryFiveMessage, random);
     }
     // At a multiple of five the all-used award waits for a later level.
     if (allChoosableJokersUsed(state) && !everyFifth) {
-        award(outcome, state, AwardRoutine::GenErar4, kAllUsedMessage, random);
+        award(outcome, state, AwardRoutine::SuerteJoker, kAllUsedMessage, random);
         for (int k = 1; k <= kUniDireccion; ++k) {
             state.comodin_usado[at(k)] = false;
         }

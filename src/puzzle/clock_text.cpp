@@ -13,7 +13,7 @@ std::string withLeadingZero(long value) {
     return value < kLeadingZeroBelow ? "0" + text : text;
 }
 
-void CroNo_aDelante(std::string& minuto, std::string& segundo) {
+void countUp(std::string& minuto, std::string& segundo) {
     segundo = withLeadingZero(saturate16(leadingNumber(segundo) + 1));
     if (segundo == "60") {
         segundo = "00";
@@ -21,7 +21,7 @@ void CroNo_aDelante(std::string& minuto, std::string& segundo) {
     }
 }
 
-CountDown CroNo_atras(std::string& minuto, std::string& segundo) {
+CountDown countDown(std::string& minuto, std::string& segundo) {
     segundo = withLeadingZero(saturate16(leadingNumber(segundo) - 1));
     if (segundo == "0-1") {
         segundo = "59";

@@ -10,11 +10,11 @@ namespace quenza {
 std::string withLeadingZero(long value);
 
 // One second forward.
-void CroNo_aDelante(std::string& minuto, std::string& segundo);
+void countUp(std::string& minuto, std::string& segundo);
 
 enum class CountDown { Running, FiveSecondsLeft, TimeUp };
 // One second back.
-CountDown CroNo_atras(std::string& minuto, std::string& segundo);
+CountDown countDown(std::string& minuto, std::string& segundo);
 
 // The clock texts for a number of seconds, as a level start shows them.
 void showSeconds(int seconds, std::string& minuto, std::string& segundo);

@@ -81,10 +81,10 @@ void takeSpecialJoker(EvolutionState& state);
 
 // The routines of the level-complete window that hand out an award, each with
 // its own blink and its own message.
-enum class AwardRoutine { GenErar0, GenErar1, GenErar2, GenErar3, GenErar4 };
+enum class AwardRoutine { RandomJoker1, RandomJoker2, RandomJoker3, FinalizarJoker, SuerteJoker };
 
 struct Award {
-    AwardRoutine routine = AwardRoutine::GenErar0;
+    AwardRoutine routine = AwardRoutine::RandomJoker1;
     int joker = 0;       // the joker added to the stock
     std::string message; // the reason, shown as the award's tool tip (UTF-8)
     friend bool operator==(const Award&, const Award&) = default;

@@ -120,7 +120,7 @@ bool sortPlacedRun(SlotCells& cells) {
 
 } // namespace
 
-void IniCiar(Board& board, Random& random) {
+void fillBoard(Board& board, Random& random) {
     board.visor = false;
     random.reseedFromClock();
     for (auto& slot : board.celdas_palabra) {
@@ -140,8 +140,8 @@ void IniCiar(Board& board, Random& random) {
     }
 }
 
-bool IntRodUcir(Board& board, std::u32string_view palabro, int num_val, int direccion_unica,
-                Random& random) {
+bool placeWord(Board& board, std::u32string_view palabro, int num_val, int direccion_unica,
+               Random& random) {
     const int length = static_cast<int>(palabro.size());
     const int room = kSide - length;
     random.reseedFromClock();
@@ -175,7 +175,7 @@ bool IntRodUcir(Board& board, std::u32string_view palabro, int num_val, int dire
     return false;
 }
 
-void OrdEnar_MatriZ(Board& board) {
+void sortSlots(Board& board) {
     // Whole numbers come out in the same order whatever the sort, so any sort
     // stands in for the exchange sort the game first used.
     for (auto& slot : board.celdas_palabra) {
@@ -185,7 +185,7 @@ void OrdEnar_MatriZ(Board& board) {
     }
 }
 
-void OrdEnar(Selection& celdas_seleccion) {
+void sortSelection(Selection& celdas_seleccion) {
     sortAscending(celdas_seleccion, kMaxLetters);
 }
 

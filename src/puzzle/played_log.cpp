@@ -40,7 +40,8 @@ bool loadPlayedLog(const std::vector<std::string>& logLines, int sopas,
     return false;
 }
 
-int LeEr(int themeCount, PlayedThemes& sopas_jugadas, PlayedLogFile& log, Random& random) {
+int drawUnplayedTheme(int themeCount, PlayedThemes& sopas_jugadas, PlayedLogFile& log,
+                      Random& random) {
     if (themeCount <= 0) {
         return 0;
     }

@@ -12,7 +12,7 @@ namespace quenza {
 inline constexpr int kPlayedEntries = 1001; // sopas_jugadas(0..1000)
 using PlayedThemes = std::array<std::int16_t, kPlayedEntries>;
 
-// The played-theme log file as LeEr needs it.
+// The played-theme log file as drawUnplayedTheme needs it.
 class PlayedLogFile {
 public:
     virtual ~PlayedLogFile() = default;
@@ -31,6 +31,7 @@ bool loadPlayedLog(const std::vector<std::string>& logLines, int sopas,
 // `sopas_jugadas`. When every theme has been played, the log is emptied first
 // (as start-up does), so the choice always ends. Returns 0 when there are no
 // themes at all.
-int LeEr(int themeCount, PlayedThemes& sopas_jugadas, PlayedLogFile& log, Random& random);
+int drawUnplayedTheme(int themeCount, PlayedThemes& sopas_jugadas, PlayedLogFile& log,
+                      Random& random);
 
 } // namespace quenza

@@ -124,7 +124,7 @@ int titleFontSize(const Word& title) {
     return title.size() > kSmallTitleAbove ? 8 : 10;
 }
 
-void cargar(Board& board, const Word& line, int direccion_unica, Random& random) {
+void placeTheme(Board& board, const Word& line, int direccion_unica, Random& random) {
     // Read in place rather than through parseThemeLine: a new game need not
     // copy every field of the line.
     const Reading theme = readLine(line);
@@ -135,12 +135,12 @@ void cargar(Board& board, const Word& line, int direccion_unica, Random& random)
         // Words beyond ten letters (or empty fields) cannot take a slot: they
         // are dropped like a word that found no room, so `numero` stays equal
         // to the words really on the board.
-        IntRodUcir(board, theme.words[static_cast<size_t>(w)], w, direccion_unica, random);
+        placeWord(board, theme.words[static_cast<size_t>(w)], w, direccion_unica, random);
     }
-    OrdEnar_MatriZ(board);
+    sortSlots(board);
 }
 
-WordList ActuAlizAr(const Board& board) {
+WordList readWordList(const Board& board) {
     WordList list;
     for (int w = 0; w < kSlots; ++w) {
         const auto& cells = board.celdas_palabra[static_cast<size_t>(w)];

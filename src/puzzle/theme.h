@@ -36,8 +36,8 @@ struct ThemeLine {
 // as if it found no room on the grid.
 ThemeLine parseThemeLine(const Word& line);
 
-// Shows the theme and places its words on a board that IniCiar has just filled.
-void cargar(Board& board, const Word& line, int direccion_unica, Random& random);
+// Shows the theme and places its words on a board that fillBoard has just filled.
+void placeTheme(Board& board, const Word& line, int direccion_unica, Random& random);
 
 // The title as the `Titulo` label shows it, and the font size it takes.
 int titleFontSize(const Word& title);
@@ -48,6 +48,6 @@ struct WordList {
     std::array<Word, kSlots> resultado;
     std::array<Word, kSlots> res3;
 };
-WordList ActuAlizAr(const Board& board);
+WordList readWordList(const Board& board);
 
 } // namespace quenza

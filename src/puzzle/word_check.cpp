@@ -6,7 +6,7 @@
 namespace quenza {
 
 std::optional<int> matchingSlot(Board& board) {
-    OrdEnar(board.celdas_seleccion);
+    sortSelection(board.celdas_seleccion);
     for (int w = 0; w <= board.num_palabras && w < kSlots; ++w) {
         // A slot whose word found no room is all zeros, like an empty
         // selection: it must never count as found.
@@ -28,7 +28,7 @@ std::optional<int> matchingSlot(Board& board) {
     return std::nullopt;
 }
 
-FoundWord DesaCtivaR(Board& board, int slot) {
+FoundWord markWordFound(Board& board, int slot) {
     FoundWord found;
     found.slot = slot;
     const bool reverse =

@@ -20,7 +20,7 @@ struct FoundWord {
 
 // Marks `slot` found: reads its word from the selection, hides the cells,
 // empties the selection and lowers `numero`.
-FoundWord DesaCtivaR(Board& board, int slot);
+FoundWord markWordFound(Board& board, int slot);
 
 // The counter captions for `numero`.
 const char* quedanCaption(int numero);   // "Queda" at 1, else "Quedan"

@@ -142,7 +142,7 @@ void Form3::Picture1_Click() {
 
 void Form3::closeEvent(QCloseEvent* event) {
     main_.show();
-    main_.Modo_traDicional();
+    main_.startTraditionalGame();
     event->accept();
 }
 

@@ -85,7 +85,7 @@ void Form7::build() {
     evol->setObjectName(QStringLiteral("evol"));
     tradi = menuBar()->addAction(QStringLiteral("Tradicional"));
     tradi->setObjectName(QStringLiteral("tradi"));
-    connect(evol, &QAction::triggered, this, [this] { Rank_Evol(); });
+    connect(evol, &QAction::triggered, this, [this] { showEvolutionRanking(); });
     connect(tradi, &QAction::triggered, this, [this] { tradi_Click(); });
     platform::describeMenuEntry(evol, QStringLiteral("Muestra el ranking del modo Evolution"));
     platform::describeMenuEntry(tradi, QStringLiteral("Muestra el ranking del modo Tradicional"));
@@ -110,7 +110,7 @@ void Form7::Form_Load() {
     main_.pauseForRankings();
     const QRect mainPlace = platform::twipsOf(&main_);
     platform::place(this, mainPlace.x(), mainPlace.y(), kEvolutionWidth, kWindowHeight);
-    Rank_Evol();
+    showEvolutionRanking();
 }
 
 void Form7::startView(platform::Timer* music, const QString& caption, int width,
@@ -124,7 +124,7 @@ void Form7::startView(platform::Timer* music, const QString& caption, int width,
     table_->arrange(layout);
 }
 
-void Form7::Rank_Evol() {
+void Form7::showEvolutionRanking() {
     startView(E, QStringLiteral("Rankings - Evolution"), kEvolutionWidth, kEvolutionTable);
     table_->fill(evolutionRows(topEvolution(rankingLines(gameState().ruta_file04))));
     platform::describeControl(this, QStringLiteral("Los mejores resultados del modo Evolution. "

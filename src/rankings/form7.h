@@ -29,7 +29,7 @@ public:
     // The viewer keeps no variables of its own: all it knows is in its cells.
     QJsonObject fields() const override { return {}; }
 
-    void Rank_Evol();
+    void showEvolutionRanking();
     void tradi_Click();
 
 protected:

@@ -128,7 +128,7 @@ void Application::openMainWindow() {
     handOffs.showHelp = [this, main] { showHelpBeside(*main); };
     handOffs.showAbout = [this, main] { openWindow<form8>(about_, *main); };
     handOffs.helpForTraditional = [this] { help().ayuda_T(); };
-    handOffs.helpForEvolution = [this] { help().Ayuda_E(); };
+    handOffs.helpForEvolution = [this] { help().showEvolutionHelp(); };
     main->wire(std::move(handOffs));
     if (main->Form_Load()) {
         centreOnScreen(main);

@@ -26,7 +26,7 @@ void Form6::Form_Load() {
     platform::describeControl(this, QStringLiteral("Ayuda: elija un modo de juego en el menú"));
 }
 
-void Form6::Ayuda_E() {
+void Form6::showEvolutionHelp() {
     Frame1->setTitle(QStringLiteral("Como se juega - Modo Evolution -"));
     Frame1->setVisible(true);
     Frame2->setVisible(true);

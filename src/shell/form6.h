@@ -27,7 +27,7 @@ public:
     explicit Form6(QWidget* parent = nullptr);
 
     // The evolution help, with the joker frames.
-    void Ayuda_E();
+    void showEvolutionHelp();
     // The traditional help, without the joker frames.
     void ayuda_T();
 

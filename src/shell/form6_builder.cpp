@@ -187,7 +187,8 @@ private:
         f.evolution->setObjectName(QStringLiteral("evolution"));
         Form6* form = &f;
         QObject::connect(f.tradicional, &QAction::triggered, form, [form] { form->ayuda_T(); });
-        QObject::connect(f.evolution, &QAction::triggered, form, [form] { form->Ayuda_E(); });
+        QObject::connect(f.evolution, &QAction::triggered, form,
+                         [form] { form->showEvolutionHelp(); });
         platform::describeMenuEntry(f.tradicional,
                                     QStringLiteral("Muestra cómo se juega en el modo Tradicional"));
         platform::describeMenuEntry(

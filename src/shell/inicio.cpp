@@ -53,7 +53,7 @@ Inicio::Inicio(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     platform::place(this, 0, 0, 6600, 4200);
 
-    auto* frame = new ClickFrame(this, [this] { ContiNuar(); });
+    auto* frame = new ClickFrame(this, [this] { leaveSplash(); });
     frame->setObjectName(QStringLiteral("Frame1"));
     platform::setKind(frame, platform::Kind::Frame);
     platform::place(frame, 150, 60, 6300, 3990);
@@ -91,13 +91,13 @@ Inicio::Inicio(QWidget* parent) : QWidget(parent) {
 
 void Inicio::keyPressEvent(QKeyEvent* event) {
     if (!event->text().isEmpty()) {
-        ContiNuar();
+        leaveSplash();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void Inicio::ContiNuar() {
+void Inicio::leaveSplash() {
     if (done_) {
         return;
     }

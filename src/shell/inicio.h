@@ -23,7 +23,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void ContiNuar();
+    void leaveSplash();
     bool done_ = false;
 };
 

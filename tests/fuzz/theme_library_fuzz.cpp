@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int games = themeCount > 0 ? std::min(themeCount + 2, kMaxGames) : 0;
     for (int game = 0; game < games; ++game) {
         const int clearsBefore = log.clears;
-        const int theme = quenza::LeEr(themeCount, sopas_jugadas, log, random);
+        const int theme = quenza::drawUnplayedTheme(themeCount, sopas_jugadas, log, random);
         if (log.clears != clearsBefore) {
             played.clear();
             freeEntries = quenza::kPlayedEntries;
@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a theme gives one word per slot it asks for");
     }
     if (themeCount == 0) {
-        require(quenza::LeEr(0, sopas_jugadas, log, random) == 0,
+        require(quenza::drawUnplayedTheme(0, sopas_jugadas, log, random) == 0,
                 "an empty library gives no theme");
     }
     return 0;

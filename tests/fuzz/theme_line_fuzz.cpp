@@ -117,7 +117,7 @@ void findEveryWord(Board& board) {
         const auto match = quenza::matchingSlot(board);
         require(match == slot, "selecting a word's cells finds that word");
         const int before = board.numero;
-        const quenza::FoundWord found = quenza::DesaCtivaR(board, slot);
+        const quenza::FoundWord found = quenza::markWordFound(board, slot);
         require(found.cells.size() == cells.size(), "finding a word hides all its cells");
         require(board.numero == before - 1, "finding a word lowers the counter by one");
         std::copy(cells.begin(), cells.end(), board.celdas_seleccion.begin());
@@ -130,8 +130,8 @@ void playLine(const Word& line, const quenza::ThemeLine& theme, int direccion_un
               std::uint64_t seed) {
     quenza::fuzz::FuzzRandom random(seed);
     Board board;
-    quenza::IniCiar(board, random);
-    quenza::cargar(board, line, direccion_unica, random);
+    quenza::fillBoard(board, random);
+    quenza::placeTheme(board, line, direccion_unica, random);
     checkPlacement(board, theme);
     findEveryWord(board);
 }

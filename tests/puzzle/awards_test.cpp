@@ -67,11 +67,11 @@ TEST(AwardRules, LevelFifteenInTimeWithoutJokersFillsAllFiveSlotsInOrder) {
     const AwardOutcome outcome = applyAwardRules(state, counters, random);
 
     const std::vector<Award> expected{
-        {R::GenErar0, kEliminar, kNoJokerMessage},
-        {R::GenErar1, kEliminar, kTimeMessage},
-        {R::GenErar2, kUniDireccion, kEveryThreeMessage},
-        {R::GenErar3, kFinalizar, kThreeLevelsMessage},
-        {R::GenErar4, kSuerte, kEveryFiveMessage},
+        {R::RandomJoker1, kEliminar, kNoJokerMessage},
+        {R::RandomJoker2, kEliminar, kTimeMessage},
+        {R::RandomJoker3, kUniDireccion, kEveryThreeMessage},
+        {R::FinalizarJoker, kFinalizar, kThreeLevelsMessage},
+        {R::SuerteJoker, kSuerte, kEveryFiveMessage},
     };
     EXPECT_EQ(outcome.awards, expected);
     EXPECT_EQ(random.reseeds, 3);
@@ -184,7 +184,7 @@ TEST(AwardRules, AllJokersUsedWaitsForALevelThatIsNoMultipleOfFive) {
 
     continueWith(state, kNoJoker, random);
     outcome = applyAwardRules(state, counters, random);
-    const std::vector<Award> expected{{R::GenErar4, kSuerte, kAllUsedMessage}};
+    const std::vector<Award> expected{{R::SuerteJoker, kSuerte, kAllUsedMessage}};
     EXPECT_EQ(outcome.awards, expected);
     EXPECT_EQ(state.comodines[kSuerte], 3);
     for (int k = 1; k <= kUniDireccion; ++k) {

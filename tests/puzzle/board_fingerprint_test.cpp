@@ -109,8 +109,8 @@ std::uint64_t fingerprintOf(std::string_view themeLine, bool reseedRestarts) {
             // of the last game are still there when the next one starts.
             Board board;
             for (int game = 0; game < 2; ++game) {
-                IniCiar(board, random);
-                cargar(board, line, direccion_unica, random);
+                fillBoard(board, random);
+                placeTheme(board, line, direccion_unica, random);
                 addBoard(print, board);
             }
             random.finish();
@@ -163,7 +163,7 @@ void exchangeSort(std::span<std::int16_t> cells) {
     }
 }
 
-TEST(OrdEnar_MatriZ, PutsAnySlotInTheOrderOfTheExchangeSort) {
+TEST(sortSlots, PutsAnySlotInTheOrderOfTheExchangeSort) {
     // Runs up and down with zeros after them (the usual slot), and the odd
     // contents a saved game may bring: gaps, repeats, negatives, zeros first.
     std::uint64_t bits = 12345;
@@ -191,7 +191,7 @@ TEST(OrdEnar_MatriZ, PutsAnySlotInTheOrderOfTheExchangeSort) {
             exchangeSort(std::span(slot).first(kMaxLetters));
         }
 
-        OrdEnar_MatriZ(board);
+        sortSlots(board);
 
         EXPECT_EQ(board.celdas_palabra, expected) << "round " << round;
         Selection selection{};
@@ -200,7 +200,7 @@ TEST(OrdEnar_MatriZ, PutsAnySlotInTheOrderOfTheExchangeSort) {
         }
         Selection sorted = selection;
         exchangeSort(sorted);
-        OrdEnar(selection);
+        sortSelection(selection);
         EXPECT_EQ(selection, sorted) << "round " << round;
     }
 }

@@ -21,17 +21,17 @@ struct Tick {
     CountDown result = CountDown::Running;
 };
 
-TEST(CroNo_aDelante, CountsSecondsAndCarriesIntoMinutes) {
+TEST(countUp, CountsSecondsAndCarriesIntoMinutes) {
     const Tick ticks[] = {{"00", "00", "00:01"},  {"00", "09", "00:10"}, {"00", "58", "00:59"},
                           {"00", "59", "01:00"},  {"09", "59", "10:00"}, {"99", "59", "100:00"},
                           {"100", "07", "100:08"}};
     for (Tick t : ticks) {
-        CroNo_aDelante(t.minuto, t.segundo);
+        countUp(t.minuto, t.segundo);
         EXPECT_EQ(t.minuto + ":" + t.segundo, t.after);
     }
 }
 
-TEST(CroNo_atras, BorrowsAMinuteWarnsAtFiveSecondsAndEndsAtZero) {
+TEST(countDown, BorrowsAMinuteWarnsAtFiveSecondsAndEndsAtZero) {
     const Tick ticks[] = {
         {"01", "00", "00:59"},
         {"10", "00", "09:59"},
@@ -44,7 +44,7 @@ TEST(CroNo_atras, BorrowsAMinuteWarnsAtFiveSecondsAndEndsAtZero) {
     };
     for (Tick t : ticks) {
         SCOPED_TRACE(t.after);
-        EXPECT_EQ(CroNo_atras(t.minuto, t.segundo), t.result);
+        EXPECT_EQ(countDown(t.minuto, t.segundo), t.result);
         EXPECT_EQ(t.minuto + ":" + t.segundo, t.after);
     }
 }

@@ -26,7 +26,7 @@ std::vector<int> slotCells(const Board& board, int slot) {
     return cells;
 }
 
-TEST(IniCiar, ClearsTheBoardKeepsDirectionCodesAndDrawsOneFillerPerCellInOrder) {
+TEST(fillBoard, ClearsTheBoardKeepsDirectionCodesAndDrawsOneFillerPerCellInOrder) {
     Board board = testing::fillerBoard();
     board.placeWord(0, U"GATO", 40, 2);
     board.placeWord(9, U"SOL", 1, 5);
@@ -41,7 +41,7 @@ TEST(IniCiar, ClearsTheBoardKeepsDirectionCodesAndDrawsOneFillerPerCellInOrder) 
     }
     ScriptedRandom random(draws);
 
-    IniCiar(board, random);
+    fillBoard(board, random);
 
     EXPECT_EQ(random.reseeds, 1);
     EXPECT_EQ(random.draws, kCells);
@@ -61,7 +61,7 @@ TEST(IniCiar, ClearsTheBoardKeepsDirectionCodesAndDrawsOneFillerPerCellInOrder) 
     }
 }
 
-TEST(IntRodUcir, StartCellComesFromTheSixDrawsInOrder) {
+TEST(placeWord, StartCellComesFromTheSixDrawsInOrder) {
     // GATO (L = 4, D = 8) with a = 2, b = 3, c = 4, e = 9, f = 7: every start-cell
     // formula gives a different cell, so a swapped draw or formula shows.
     const struct {
@@ -89,7 +89,7 @@ TEST(IntRodUcir, StartCellComesFromTheSixDrawsInOrder) {
         Board board = testing::fillerBoard();
         board.numero = 1;
 
-        ASSERT_TRUE(IntRodUcir(board, c.word, 6, 0, random));
+        ASSERT_TRUE(placeWord(board, c.word, 6, 0, random));
 
         EXPECT_EQ(random.reseeds, 1);
         EXPECT_EQ(random.draws, 6);
@@ -106,12 +106,12 @@ TEST(IntRodUcir, StartCellComesFromTheSixDrawsInOrder) {
     }
 }
 
-TEST(IntRodUcir, RetriesWhenTheRunHitsAPlacedLetter) {
+TEST(placeWord, RetriesWhenTheRunHitsAPlacedLetter) {
     Board board = testing::fillerBoard();
     board.celda_libre[40] = false; // the first run 38..41 crosses it
     ScriptedRandom random(placementDraws(4, 2, 3, 4, 1, 9, 7));
     random.append(placementDraws(4, 2, 3, 4, 3, 9, 7)); // 27, 39, 51, 63 is free
-    ASSERT_TRUE(IntRodUcir(board, U"GATO", 0, 0, random));
+    ASSERT_TRUE(placeWord(board, U"GATO", 0, 0, random));
     EXPECT_EQ(random.draws, 12);
     EXPECT_EQ(random.reseeds, 1);
     EXPECT_EQ(board.celdas_palabra[0][0], 27);
@@ -119,7 +119,7 @@ TEST(IntRodUcir, RetriesWhenTheRunHitsAPlacedLetter) {
     EXPECT_EQ(board.letra[38], U'E');
 }
 
-TEST(IntRodUcir, GivesUpAfter9999TriesAndLowersNumero) {
+TEST(placeWord, GivesUpAfter9999TriesAndLowersNumero) {
     Board board = testing::fillerBoard();
     board.celda_libre.fill(false);
     board.celdas_palabra[2][kDirectionPos] = 7; // from an earlier game
@@ -127,7 +127,7 @@ TEST(IntRodUcir, GivesUpAfter9999TriesAndLowersNumero) {
     const Board before = board;
     ScriptedRandom random({}, 0.5);
 
-    EXPECT_FALSE(IntRodUcir(board, U"GATO", 2, 0, random));
+    EXPECT_FALSE(placeWord(board, U"GATO", 2, 0, random));
 
     EXPECT_EQ(random.draws, 9999L * 6);
     EXPECT_EQ(board.numero, 2);
@@ -135,14 +135,14 @@ TEST(IntRodUcir, GivesUpAfter9999TriesAndLowersNumero) {
     EXPECT_EQ(board.letra, before.letra);
 }
 
-TEST(IntRodUcir, AForcedDirectionStillDrawsOne) {
+TEST(placeWord, AForcedDirectionStillDrawsOne) {
     const struct {
         int drawn, forced, start;
     } cases[] = {{8, 3, 27}, {1, 4, 111}}; // 12a + b, and 12e + b from the fifth draw
     for (const auto& c : cases) {
         ScriptedRandom random(placementDraws(4, 2, 3, 4, c.drawn, 9, 7));
         Board board = testing::fillerBoard();
-        ASSERT_TRUE(IntRodUcir(board, U"GATO", 0, c.forced, random));
+        ASSERT_TRUE(placeWord(board, U"GATO", 0, c.forced, random));
         EXPECT_EQ(random.draws, 6);
         EXPECT_EQ(board.celdas_palabra[0][0], c.start);
         EXPECT_EQ(board.celdas_palabra[0][kDirectionPos], c.forced);
@@ -154,7 +154,7 @@ TEST(Sorting, EmptiesFirstThenAscendingCellsDirectionCodeUntouched) {
     board.placeWord(0, U"GATO", 40, 2);
     board.placeWord(4, U"SOL", 93, 6);
     board.placeWord(1, U"MURCIELAGO", 142, 2);
-    OrdEnar_MatriZ(board);
+    sortSlots(board);
     EXPECT_EQ(board.celdas_palabra[0], (SlotCells{0, 0, 0, 0, 0, 0, 37, 38, 39, 40, 2}));
     EXPECT_EQ(board.celdas_palabra[4], (SlotCells{0, 0, 0, 0, 0, 0, 0, 67, 80, 93, 6}));
     EXPECT_EQ(board.celdas_palabra[1],
@@ -162,7 +162,7 @@ TEST(Sorting, EmptiesFirstThenAscendingCellsDirectionCodeUntouched) {
     EXPECT_EQ(board.celdas_palabra[2], SlotCells{});
 
     Selection selection{40, 27, 14, 1, 0, 0, 0, 0, 0, 0};
-    OrdEnar(selection);
+    sortSelection(selection);
     EXPECT_EQ(selection, (Selection{0, 0, 0, 0, 0, 0, 1, 14, 27, 40}));
 }
 
@@ -175,12 +175,12 @@ const std::vector<Word> kThemeWords = {U"abecedario", U"zanahorias", U"murciéla
 Board generate(std::uint64_t seed, const std::vector<Word>& words, int direccionUnica) {
     SeededRandom random(seed);
     Board board;
-    IniCiar(board, random);
+    fillBoard(board, random);
     board.numero = static_cast<std::int16_t>(words.size());
     for (std::size_t w = 0; w < words.size(); ++w) {
-        IntRodUcir(board, words[w], static_cast<int>(w), direccionUnica, random);
+        placeWord(board, words[w], static_cast<int>(w), direccionUnica, random);
     }
-    OrdEnar_MatriZ(board);
+    sortSlots(board);
     return board;
 }
 

@@ -73,7 +73,7 @@ TEST(LoadPlayedLog, LinesPastTheTableAreIgnored) {
     EXPECT_EQ(entries[kPlayedEntries - 1], kPlayedEntries);
 }
 
-TEST(LeEr, DrawsUntilAnUnplayedThemeThenLogsAndStoresIt) {
+TEST(drawUnplayedTheme, DrawsUntilAnUnplayedThemeThenLogsAndStoresIt) {
     PlayedThemes full{};
     std::iota(full.begin(), full.end(), 1);
     const struct {
@@ -106,7 +106,7 @@ TEST(LeEr, DrawsUntilAnUnplayedThemeThenLogsAndStoresIt) {
         ScriptedRandom random(c.draws);
         PlayedThemes entries = c.before;
         RecordingLog log;
-        EXPECT_EQ(LeEr(c.themes, entries, log, random), c.theme);
+        EXPECT_EQ(drawUnplayedTheme(c.themes, entries, log, random), c.theme);
         EXPECT_EQ(random.draws, static_cast<long>(c.draws.size()));
         EXPECT_EQ(log.events, c.events);
         EXPECT_EQ(entries, c.after);

@@ -18,8 +18,8 @@ using testing::SeededRandom;
 Board boardFor(const Word& line, std::uint64_t seed = 7, int direccionUnica = 0) {
     SeededRandom random(seed);
     Board board;
-    IniCiar(board, random);
-    cargar(board, line, direccionUnica, random);
+    fillBoard(board, random);
+    placeTheme(board, line, direccionUnica, random);
     return board;
 }
 
@@ -83,7 +83,7 @@ TEST(Cargar, ShowsTheThemeAndPlacesItsWords) {
     EXPECT_EQ(board.numero, 3);
     EXPECT_EQ(board.num_palabras, 2);
 
-    const WordList list = ActuAlizAr(board);
+    const WordList list = readWordList(board);
     const Word resultado[] = {U"PERRO", U"GATO", U"VACA", U"", U"", U"", U"", U"", U"", U""};
     for (int slot = 0; slot < kSlots; ++slot) {
         EXPECT_EQ(list.resultado[slot], resultado[slot]) << slot;
@@ -95,13 +95,13 @@ TEST(Cargar, PlacesTheWordsInThemeOrderAndSortsTheSlots) {
     ScriptedRandom random(placementDraws(4, 2, 3, 4, 2, 9, 7)); // GATO on 45..42, leftwards
     random.append(placementDraws(3, 1, 0, 1, 1, 11, 11));       // SOL on 1..3
     Board board = testing::fillerBoard();
-    cargar(board, U"1,\"t\",\"2\",\"gato\",\"sol\"", 0, random);
+    placeTheme(board, U"1,\"t\",\"2\",\"gato\",\"sol\"", 0, random);
 
     EXPECT_EQ(random.draws, 12);
     EXPECT_EQ(random.reseeds, 2);
     EXPECT_EQ(board.celdas_palabra[0], (SlotCells{0, 0, 0, 0, 0, 0, 42, 43, 44, 45, 2}));
     EXPECT_EQ(board.celdas_palabra[1], (SlotCells{0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 1}));
-    EXPECT_EQ(ActuAlizAr(board).resultado[0], Word(U"GATO"));
+    EXPECT_EQ(readWordList(board).resultado[0], Word(U"GATO"));
 }
 
 TEST(Cargar, ForcedDirectionReachesEveryWord) {
@@ -155,16 +155,16 @@ TEST(Cargar, OverLimitAndMalformedLinesKeepTheCounterHonest) {
     }
 }
 
-TEST(ActuAlizAr, ReadsEachWordInItsOwnDirection) {
+TEST(readWordList, ReadsEachWordInItsOwnDirection) {
     Board board = testing::fillerBoard();
     board.placeWord(0, U"GATO", 40, 2);
     board.placeWord(1, U"LORO", 100, 4);
     board.placeWord(2, U"YO", 93, 6);
     board.placeWord(3, U"OSO", 20, 7);
     board.celdas_palabra[4][kDirectionPos] = 8; // stale code from an earlier game
-    OrdEnar_MatriZ(board);
+    sortSlots(board);
 
-    const WordList list = ActuAlizAr(board);
+    const WordList list = readWordList(board);
     const Word resultado[] = {U"GATO", U"LORO", U"YO", U"OSO", U""};
     const Word res3[] = {U"GAT", U"LOR", U"YO", U"OSO", U""};
     for (int slot = 0; slot < 5; ++slot) {

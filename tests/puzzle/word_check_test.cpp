@@ -25,7 +25,7 @@ Board gatoAndSol() {
     Board board = testing::fillerBoard();
     board.placeWord(0, U"GATO", 40, 2);
     board.placeWord(1, U"SOL", 14, 1);
-    OrdEnar_MatriZ(board);
+    sortSlots(board);
     board.num_palabras = 1;
     board.numero = 2;
     return board;
@@ -48,16 +48,16 @@ TEST(WordCheck, AWordIsFoundFromEitherEndAndReadInItsDirection) {
             Board board = testing::fillerBoard();
             board.placeWord(0, U"PEZ", 133, 1);
             board.placeWord(1, c.word, c.cells.front(), c.direction);
-            OrdEnar_MatriZ(board);
+            sortSlots(board);
             board.num_palabras = 1;
             board.numero = 2;
             board.celdas_seleccion =
                 entries(backwards ? std::vector<int>(c.cells.rbegin(), c.cells.rend()) : c.cells);
 
             ASSERT_EQ(matchingSlot(board), 1);
-            const FoundWord found = DesaCtivaR(board, 1);
+            const FoundWord found = markWordFound(board, 1);
             EXPECT_EQ(found.word, c.word);
-            EXPECT_EQ(found.word, ActuAlizAr(board).resultado[1]);
+            EXPECT_EQ(found.word, readWordList(board).resultado[1]);
             EXPECT_EQ(found.cells, c.cells);
             EXPECT_EQ(board.celdas_seleccion, Selection{});
             EXPECT_EQ(board.numero, 1);
@@ -92,7 +92,7 @@ TEST(WordCheck, UnplacedFoundAndOutOfThemeSlotsNeverMatch) {
     Board board = gatoAndSol();
     board.celdas_palabra[2][kDirectionPos] = 4; // slot 2 found no room; stale code
     board.placeWord(5, U"PEZ", 100, 3);         // a slot beyond the theme's words
-    OrdEnar_MatriZ(board);
+    sortSlots(board);
     board.num_palabras = 2;
     EXPECT_FALSE(matchingSlot(board).has_value()); // the empty selection of a new board
     board.celdas_seleccion = entries({100, 112, 124});
@@ -103,7 +103,7 @@ TEST(WordCheck, UnplacedFoundAndOutOfThemeSlotsNeverMatch) {
 
     board.celdas_seleccion = entries({37, 38, 39, 40});
     ASSERT_EQ(matchingSlot(board), 0);
-    DesaCtivaR(board, 0);
+    markWordFound(board, 0);
     EXPECT_TRUE(board.encontrada[0]);
     board.celdas_seleccion = entries({37, 38, 39, 40}); // the found word once more
     EXPECT_FALSE(matchingSlot(board).has_value());
@@ -114,16 +114,16 @@ TEST(WordCheck, TwoSlotsWithTheSameWordCountOnce) {
     Board board = testing::fillerBoard();
     board.placeWord(0, U"OSO", 1, 1);
     board.placeWord(1, U"OSO", 100, 3);
-    OrdEnar_MatriZ(board);
+    sortSlots(board);
     board.num_palabras = 1;
     board.numero = 2;
 
     board.celdas_seleccion = entries({124, 112, 100});
     ASSERT_EQ(matchingSlot(board), 1);
-    const FoundWord found = DesaCtivaR(board, 1);
+    const FoundWord found = markWordFound(board, 1);
     EXPECT_EQ(board.numero, 1);
     // Both list labels show the found word, so both are toggled by it.
-    const WordList list = ActuAlizAr(board);
+    const WordList list = readWordList(board);
     EXPECT_EQ(list.resultado[0], found.word);
     EXPECT_EQ(list.resultado[1], found.word);
     EXPECT_FALSE(board.encontrada[0]);
@@ -155,9 +155,9 @@ TEST(PlayedBoards, EveryWordIsFoundByClickingItsEnds) {
         SCOPED_TRACE(::testing::Message() << "seed " << seed);
         testing::SeededRandom random(seed);
         Board board;
-        IniCiar(board, random);
-        cargar(board, line, 0, random);
-        const WordList list = ActuAlizAr(board);
+        fillBoard(board, random);
+        placeTheme(board, line, 0, random);
+        const WordList list = readWordList(board);
         SelectionState state;
 
         for (int slot = 0; slot < kSlots; ++slot) {
@@ -176,7 +176,7 @@ TEST(PlayedBoards, EveryWordIsFoundByClickingItsEnds) {
             pointerMoved(state, backwards ? first : last);
             clickCell(state, backwards ? first : last, board.celdas_seleccion);
             ASSERT_EQ(matchingSlot(board), slot);
-            EXPECT_EQ(DesaCtivaR(board, slot).word, list.resultado[slot]);
+            EXPECT_EQ(markWordFound(board, slot).word, list.resultado[slot]);
             EXPECT_EQ(board.numero, numeroBefore - 1);
             EXPECT_FALSE(matchingSlot(board).has_value()); // the emptied selection
         }

@@ -97,7 +97,7 @@ private Q_SLOTS:
     void aJokerButtonSaysItsStockAndItsEffect() {
         trigger("evolution");
         gameState().comodines[kEliminar] = 3;
-        form->Modo_EvoLution(kNoJoker);
+        form->startLevel(kNoJoker);
         auto* borrar = control(QStringLiteral("borrar"));
         QCOMPARE(nameOf(borrar), QStringLiteral("Eliminar: quedan 3"));
         QVERIFY(descriptionOf(borrar).contains(QStringLiteral("Oculta 40 letras")));
@@ -132,7 +132,7 @@ private Q_SLOTS:
     void theLastStockIsSingular() {
         trigger("evolution");
         gameState().comodines[kVisor] = 1;
-        form->Modo_EvoLution(kNoJoker);
+        form->startLevel(kNoJoker);
         QCOMPARE(nameOf(control(QStringLiteral("scanner"))), QStringLiteral("Visor: queda 1"));
     }
 
@@ -173,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(handOffs.last(), QStringLiteral("level complete"));
         QCOMPARE(descriptionOf(form.get()), QStringLiteral("Nivel 1 completado"));
         form->show();
-        form->Modo_EvoLution(kNoJoker);
+        form->startLevel(kNoJoker);
         QVERIFY(descriptionOf(form.get()) != QStringLiteral("Nivel 1 completado"));
     }
 };

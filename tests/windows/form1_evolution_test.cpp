@@ -65,7 +65,7 @@ private Q_SLOTS:
         QCOMPARE(handOffs.last(), QStringLiteral("level complete"));
 
         form->show();
-        form->Modo_EvoLution(kNoJoker);
+        form->startLevel(kNoJoker);
         const QString minutes = label(QStringLiteral("minuto"))->text();
         const QString seconds = label(QStringLiteral("segundo"))->text();
         advance(1000LL * (minutes.toInt() * 60 + seconds.toInt()));
@@ -82,7 +82,7 @@ private Q_SLOTS:
         state.comodines[kMostrar] = 2;
         state.comodines[kMostrar3] = 2;
         state.puntuacion = 100;
-        form->Modo_EvoLution(kMostrar);
+        form->startLevel(kMostrar);
         QCOMPARE(label(QStringLiteral("puntuacion2"))->text(), QStringLiteral("100"));
         QCOMPARE(state.puntuacion, std::int16_t(80));
         QVERIFY(!state.sin_comodines);
@@ -96,7 +96,7 @@ private Q_SLOTS:
 
     void eliminarChosenBeforeALevelHidesOnlyFillerLetters() {
         newGame();
-        form->Modo_EvoLution(kEliminar);
+        form->startLevel(kEliminar);
         const int hidden = hiddenCells();
         QVERIFY(hidden >= 1 && hidden <= kEliminarDraws);
         for (int i = 1; i <= kCells; ++i) {
@@ -109,7 +109,7 @@ private Q_SLOTS:
     void aJokerWhoseEffectRunsCannotBePressedAgain() {
         newGame();
         gameState().comodines[kEliminar] = 3;
-        form->Modo_EvoLution(kNoJoker);
+        form->startLevel(kNoJoker);
         QCOMPARE(label(QStringLiteral("comodin3"))->text(), QStringLiteral("3"));
         button("borrar")->click();
         QCOMPARE(label(QStringLiteral("comodin3"))->text(), QStringLiteral("2"));
@@ -125,7 +125,7 @@ private Q_SLOTS:
     void mostrarHoldsMostrar3BackUntilItsEnd() {
         newGame();
         gameState().comodines[kMostrar3] = 2;
-        form->Modo_EvoLution(kNoJoker);
+        form->startLevel(kNoJoker);
         button("mostrar")->click();
         QVERIFY(!button("mostrar3")->isEnabled());
         advance(50000);

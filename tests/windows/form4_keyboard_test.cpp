@@ -25,7 +25,7 @@ public:
     QWidget* mainWindow() override { return &main; }
     std::int16_t num_palabras() const override { return 6; }
     void hideStopPicture() override {}
-    void Modo_EvoLution(int comodinn) override { started.push_back(comodinn); }
+    void startLevel(int comodinn) override { started.push_back(comodinn); }
 };
 
 void advance(qint64 ms) {

@@ -34,7 +34,7 @@ public:
     QWidget* mainWindow() override { return &main; }
     std::int16_t num_palabras() const override { return palabras; }
     void hideStopPicture() override { ++stopHidden; }
-    void Modo_EvoLution(int comodinn) override { started.push_back(comodinn); }
+    void startLevel(int comodinn) override { started.push_back(comodinn); }
 };
 
 void advance(qint64 ms) {

@@ -89,7 +89,7 @@ private Q_SLOTS:
     }
 
     void eachModeShowsItsTextAndOnlyEvolutionTheJokers() {
-        help->Ayuda_E();
+        help->showEvolutionHelp();
         QCOMPARE(frame("Frame1")->title(), QStringLiteral("Como se juega - Modo Evolution -"));
         QCOMPARE(label(QStringLiteral("Label1"))->text(), kEvolutionText);
         QVERIFY(!frame("Frame1")->isHidden());
@@ -171,7 +171,7 @@ private Q_SLOTS:
     }
 
     void hiddenSpotsRevealSecretWaysButNeverTheLastLine() {
-        help->Ayuda_E();
+        help->showEvolutionHelp();
         auto* first = label(QStringLiteral("Label5"));
         auto* second = label(QStringLiteral("Label6"));
         for (QLabel* spot : {first, second}) {
@@ -205,7 +205,7 @@ private Q_SLOTS:
     // Every text it can show, the secret ones included, fits its label, and
     // every control lies inside what holds it.
     void nothingIsClipped() {
-        help->Ayuda_E();
+        help->showEvolutionHelp();
         QStringList texts = earningLines();
         QTest::mouseDClick(label(QStringLiteral("Label5")), Qt::LeftButton);
         texts += earningLines();
@@ -242,7 +242,7 @@ private Q_SLOTS:
         QWidget other;
         other.setObjectName(QStringLiteral("other"));
         other.show();
-        help->Ayuda_E();
+        help->showEvolutionHelp();
         QTest::mouseDClick(label(QStringLiteral("Label6")), Qt::LeftButton);
         help->show();
         activate(help);

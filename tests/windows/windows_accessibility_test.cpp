@@ -36,7 +36,7 @@ public:
     QWidget* mainWindow() override { return &main; }
     std::int16_t num_palabras() const override { return 5; }
     void hideStopPicture() override {}
-    void Modo_EvoLution(int /*comodinn*/) override {}
+    void startLevel(int /*comodinn*/) override {}
 };
 
 } // namespace

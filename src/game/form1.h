@@ -98,7 +98,8 @@ private:
     // Grid.
     void Label1_MouseMove(int cell);
     void Label1_Click(int cell);
-    void checkSelection();
+    // Whether the line marked was a word still to find.
+    bool checkSelection();
     void showBoard();
     void recolourCells(const std::function<bool(int)>& selected);
     // False when no theme gives a board: the player has been told and the

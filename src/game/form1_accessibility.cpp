@@ -1,6 +1,7 @@
 // The main window's texts for screen readers.
 #include "form1_accessibility.h"
 
+#include "game_state.h"
 #include "platform/accessible.h"
 #include "platform/widgets.h"
 #include "puzzle/board.h"
@@ -10,43 +11,78 @@
 
 namespace quenza {
 
+namespace {
+
+QString place(int cell) {
+    return QStringLiteral("Fila %1, columna %2").arg(row0(cell) + 1).arg(col0(cell) + 1);
+}
+
+// A cell hidden while its letter is still on the board was hidden by a
+// joker, not found.
+QString cellName(const platform::Label* label, int cell) {
+    const Board& board = gameState().board;
+    if (!board.visible[static_cast<size_t>(cell)]) {
+        return place(cell) + QStringLiteral(": encontrada");
+    }
+    if (label->isHidden()) {
+        return place(cell) + QStringLiteral(": oculta");
+    }
+    return place(cell) + QStringLiteral(": ") + label->text();
+}
+
+QString cellDescription(const platform::Label* label, int cell) {
+    if (!gameState().board.visible[static_cast<size_t>(cell)]) {
+        return QStringLiteral("Letra de una palabra ya encontrada");
+    }
+    if (label->isHidden()) {
+        return QStringLiteral("Letra oculta por el comodín Eliminar");
+    }
+    return QStringLiteral("Letra de la sopa de letras");
+}
+
+QString remainingText(int remaining) {
+    return QStringLiteral("%1 %2 %3")
+        .arg(QLatin1String(quedanCaption(remaining)))
+        .arg(remaining)
+        .arg(QLatin1String(palabrasCaption(remaining)));
+}
+
+} // namespace
+
 void describeMainWindow(QWidget* window) {
     platform::setAccessibleText(window, QString(),
                                 QStringLiteral("Sopa de letras: pulse la primera y la última "
                                                "letra de cada palabra escondida en la cuadrícula"));
+    platform::silenceHiddenLabels(window);
 }
 
-void describeCells(const std::array<platform::Label*, kCells + 1>& cells, const Board& board) {
+void presentGrid(QWidget* surface, const std::array<platform::Label*, kCells + 1>& cells,
+                 std::function<int()> cursorCell) {
+    std::vector<QWidget*> table;
     for (int i = 1; i <= kCells; ++i) {
-        const auto cell = static_cast<size_t>(i);
-        // A cell hidden while its letter is still on the board was hidden by
-        // a joker, not found.
-        const platform::CellSight sight = !board.visible[cell]      ? platform::CellSight::Found
-                                          : cells[cell]->isHidden() ? platform::CellSight::Erased
-                                                                    : platform::CellSight::Shown;
-        platform::describeGridCell(cells[cell], i, sight);
+        const platform::Label* label = cells[static_cast<size_t>(i)];
+        table.push_back(cells[static_cast<size_t>(i)]);
+        platform::readTextsFrom(
+            cells[static_cast<size_t>(i)], [label, i] { return cellName(label, i); },
+            [label, i] { return cellDescription(label, i); });
     }
+    platform::presentAsTable(surface, table, kSide, QStringLiteral("Sopa de letras"),
+                             [cursorCell = std::move(cursorCell)] { return cursorCell() - 1; });
+    platform::setAccessibleText(surface, QStringLiteral("Tablero"),
+                                QStringLiteral("La sopa de letras, las palabras y el reloj"));
 }
 
-void describeClock(QLabel* minuto, QLabel* segundo, bool lastSeconds) {
-    const QString name = QStringLiteral("Tiempo: %1:%2").arg(minuto->text(), segundo->text());
-    if (lastSeconds) {
-        const QString warning = QStringLiteral("¡Atención! Quedan cinco segundos");
-        platform::announce(minuto, name, warning);
-        platform::announce(segundo, name, warning);
-        return;
-    }
-    const QString description = QStringLiteral("Reloj de la partida");
-    platform::setAccessibleText(minuto, name, description);
-    platform::setAccessibleText(segundo, name, description);
+void presentClock(QLabel* minuto, QLabel* segundo) {
+    const auto name = [minuto, segundo] {
+        return QStringLiteral("Tiempo: %1:%2").arg(minuto->text(), segundo->text());
+    };
+    const auto description = [] { return QStringLiteral("Reloj de la partida"); };
+    platform::readTextsFrom(minuto, name, description);
+    platform::readTextsFrom(segundo, name, description);
 }
 
 void describeCounter(QLabel* numero, int remaining) {
-    platform::setAccessibleText(numero,
-                                QStringLiteral("%1 %2 %3")
-                                    .arg(QLatin1String(quedanCaption(remaining)))
-                                    .arg(remaining)
-                                    .arg(QLatin1String(palabrasCaption(remaining))),
+    platform::setAccessibleText(numero, remainingText(remaining),
                                 QStringLiteral("Palabras que faltan por encontrar"));
 }
 
@@ -55,8 +91,44 @@ void describeScore(QLabel* puntuacion2) {
                                 QStringLiteral("Puntos de la partida"));
 }
 
+void announceBoard(QWidget* window, const Board& board, const QString& levelAndTime) {
+    const int words = board.numero;
+    QString message =
+        QStringLiteral("Tema: %1. %2 %3 %4.")
+            .arg(QString::fromStdU32String(board.titulo))
+            .arg(words)
+            .arg(words == 1 ? QStringLiteral("palabra") : QStringLiteral("palabras"))
+            .arg(words == 1 ? QStringLiteral("escondida") : QStringLiteral("escondidas"));
+    if (!levelAndTime.isEmpty()) {
+        message = levelAndTime + QStringLiteral(". ") + message;
+    }
+    platform::announce(window, message);
+}
+
+void announceLineStarted(QWidget* window, int cell) {
+    platform::announce(window, QStringLiteral("Línea empezada en %1").arg(place(cell).toLower()));
+}
+
+void announceLineDropped(QWidget* window) {
+    platform::announce(window, QStringLiteral("Línea anulada"));
+}
+
+void announceNotAWord(QWidget* window) {
+    platform::announce(window, QStringLiteral("No es una palabra"));
+}
+
+void announceWordFound(QWidget* window, const QString& word, int remaining) {
+    const QString rest =
+        remaining == 0 ? QStringLiteral("No quedan palabras") : remainingText(remaining);
+    platform::announce(window, QStringLiteral("%1 encontrada. %2").arg(word, rest));
+}
+
+void announceLastSeconds(QWidget* window) {
+    platform::announce(window, QStringLiteral("¡Atención! Quedan cinco segundos"));
+}
+
 void announceLevelEnd(QWidget* window, int level) {
-    platform::announce(window, QString(), QStringLiteral("Nivel %1 completado").arg(level));
+    platform::announce(window, QStringLiteral("Nivel %1 completado").arg(level));
 }
 
 } // namespace quenza

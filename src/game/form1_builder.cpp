@@ -2,6 +2,7 @@
 #include "artwork/picture_catalogue.h"
 #include "colors.h"
 #include "form1.h"
+#include "form1_accessibility.h"
 #include "game_state.h"
 #include "jokers/joker_frame.h"
 #include "platform/controls.h"
@@ -83,6 +84,8 @@ private:
         f.cursor_ = platform::makeShape(s(), QStringLiteral("cursor"), {450, 930, 315, 315},
                                         kCursorBorder, 2);
         f.cursor_->setVisible(false);
+        presentGrid(f.surface_, f.celdas_,
+                    [form] { return form->cursor_->isHidden() ? 0 : form->cursorCell_; });
     }
 
     void counters() {
@@ -135,6 +138,7 @@ private:
         for (QLabel* label : {f.minuto, f.Label6, f.segundo}) {
             platform::setControlFont(label, QStringLiteral("Arial"), 14, true);
         }
+        presentClock(f.minuto, f.segundo);
     }
 
     void evolutionLabels() {

@@ -25,7 +25,6 @@ void Form1::tickClockUp() {
     quenza::countUp(minutes, seconds);
     minuto->setText(QString::fromStdString(minutes));
     segundo->setText(QString::fromStdString(seconds));
-    describeClock(minuto, segundo, false);
 }
 
 void Form1::tickCountDown() {
@@ -34,8 +33,8 @@ void Form1::tickCountDown() {
     const CountDown state = quenza::countDown(minutes, seconds);
     minuto->setText(QString::fromStdString(minutes));
     segundo->setText(QString::fromStdString(seconds));
-    describeClock(minuto, segundo, state == CountDown::FiveSecondsLeft);
     if (state == CountDown::FiveSecondsLeft) {
+        announceLastSeconds(this);
         platform::playSound(QStringLiteral("sirena"));
     } else if (state == CountDown::TimeUp) {
         hide();

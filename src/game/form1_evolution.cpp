@@ -71,6 +71,10 @@ void Form1::startLevel(int comodinn) {
     ejemplo2->setText(resultado_[0]->text());
     platform::fitToText(ejemplo2);
     ejemplo2->setVisible(true);
+    announceBoard(this, state.board,
+                  QStringLiteral("Nivel %1. Tiempo: %2:%3")
+                      .arg(state.nivel_actual)
+                      .arg(minuto->text(), segundo->text()));
 }
 
 void Form1::evolutionLayout() {
@@ -87,7 +91,6 @@ void Form1::showLevelTime(int seconds) {
     showSeconds(seconds, minutes, rest);
     minuto->setText(QString::fromStdString(minutes));
     segundo->setText(QString::fromStdString(rest));
-    describeClock(minuto, segundo, false);
 }
 
 void Form1::applyJokerBeforeLevel(int comodinn) {
@@ -113,7 +116,6 @@ void Form1::applyJokerBeforeLevel(int comodinn) {
                 celdas_[static_cast<size_t>(cell)]->setVisible(false);
             }
         }
-        describeCells(celdas_, board);
         break;
     case kVisor:
         Shape3->setVisible(true);
@@ -220,7 +222,6 @@ void Form1::showGameOverBoard() {
                 QLatin1String(kGameOver[column - 1]));
         }
     }
-    describeCells(celdas_, gameState().board);
     Titulo->setText(QStringLiteral(" Game Over"));
     platform::fitToText(Titulo);
     guardame->setEnabled(false);

@@ -34,7 +34,6 @@ void Form1::showBoard() {
         label->setVisible(board.visible[cell]);
         platform::setBackColor(label, color_celda);
     }
-    describeCells(celdas_, board);
 }
 
 void Form1::recolourCells(const std::function<bool(int)>& selected) {
@@ -57,21 +56,31 @@ void Form1::Label1_MouseMove(int cell) {
 void Form1::Label1_Click(int cell) {
     GameState& state = gameState();
     // Colours change only with the next pointer move.
-    clickCell(state.selection, cell, state.board.celdas_seleccion);
-    checkSelection();
+    switch (clickCell(state.selection, cell, state.board.celdas_seleccion)) {
+    case ClickResult::Started:
+        announceLineStarted(this, cell);
+        break;
+    case ClickResult::Cancelled:
+        announceLineDropped(this);
+        break;
+    case ClickResult::Built:
+        if (!checkSelection()) {
+            announceNotAWord(this);
+        }
+        break;
+    }
 }
 
-void Form1::checkSelection() {
+bool Form1::checkSelection() {
     Board& board = gameState().board;
     const auto slot = matchingSlot(board);
     if (!slot) {
-        return;
+        return false;
     }
     const FoundWord found = markWordFound(board, *slot);
     for (const int cell : found.cells) {
         celdas_[static_cast<size_t>(cell)]->setVisible(false);
     }
-    describeCells(celdas_, board);
     platform::playSound(QStringLiteral("ding"));
     const QString word = toQString(found.word);
     for (QLabel* entry : resultado_) {
@@ -81,14 +90,16 @@ void Form1::checkSelection() {
         }
     }
     showRemaining();
+    announceWordFound(this, word, board.numero);
     if (board.numero != 0) {
-        return;
+        return true;
     }
     if (gameState().modo_juego == GameMode::Traditional) {
         endOfTraditionalGame();
     } else if (gameState().modo_juego == GameMode::Evolution) {
         finishLevel();
     }
+    return true;
 }
 
 void Form1::showRemaining() {

@@ -4,6 +4,7 @@
 // in use: any pointer move over the window puts it away.
 #include "form1.h"
 #include "game_state.h"
+#include "platform/accessible.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "puzzle/selection.h"
@@ -137,6 +138,7 @@ void Form1::showCursorAt(int cell) {
     platform::place(cursor_, place.x() - kCursorMargin, place.y() - kCursorMargin, kCursorSide,
                     kCursorSide);
     cursor_->setVisible(true);
+    platform::focusTableCell(surface_, cell - 1);
     // The cursor arriving over a letter is the pointer arriving there: the
     // line being marked and the Visor frame follow it.
     if (!label->isHidden()) {

@@ -64,11 +64,12 @@ void Form1::startTraditionalGame() {
     Comodines->setVisible(false);
     minuto->setText(QStringLiteral("00"));
     segundo->setText(QStringLiteral("00"));
-    describeClock(minuto, segundo, false);
     Timer1->setEnabled(true);
     gameState().modo_juego = GameMode::Traditional;
-    newBoard();
-    showWordList();
+    if (newBoard()) {
+        showWordList();
+        announceBoard(this, gameState().board, QString());
+    }
 }
 
 bool Form1::newBoard() {

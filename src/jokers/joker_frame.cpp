@@ -173,9 +173,24 @@ void JokerFrame::press(int joker) {
         tiempo_Click();
         break;
     default:
+        announceJoker(window(), joker, {});
         t_.finishLevel();
-        break;
+        return;
     }
+    announceJoker(window(), joker, shownWords(joker));
+}
+
+QStringList JokerFrame::shownWords(int joker) const {
+    QStringList shown;
+    for (int i = 0; i < kSlots; ++i) {
+        const QLabel* word = t_.resultado[static_cast<size_t>(i)];
+        const QLabel* start = t_.res3[static_cast<size_t>(i)];
+        const QLabel* piece = joker == kMostrar ? word : start;
+        if (!piece->isHidden() && !piece->text().trimmed().isEmpty()) {
+            shown.push_back(piece->text().trimmed());
+        }
+    }
+    return shown;
 }
 
 void JokerFrame::startCountdown(int joker) {
@@ -190,14 +205,12 @@ void JokerFrame::stopCountdown(int joker) {
     countdown.tick->setEnabled(false);
     countdown.label->setVisible(false);
     countdown.label->setText(QString::number(countdown.seconds));
-    describeJokerCountdown(countdown.label, joker);
 }
 
 void JokerFrame::tick(int joker) {
     QLabel* label = countdowns_[static_cast<size_t>(joker - 1)].label;
     const long left = leadingNumber(label->text().toStdString()) - 1;
     label->setText(QString::fromStdString(withLeadingZero(left)));
-    describeJokerCountdown(label, joker);
 }
 
 void JokerFrame::toggleWordList() {
@@ -234,8 +247,6 @@ void JokerFrame::borrar_Click() {
         celdas_borradas_[i] = drawn[i];
         if (drawn[i] > 0) {
             t_.cells[static_cast<size_t>(drawn[i])]->setVisible(false);
-            platform::describeGridCell(t_.cells[static_cast<size_t>(drawn[i])], drawn[i],
-                                       platform::CellSight::Erased);
         }
     }
 }
@@ -303,8 +314,6 @@ void JokerFrame::tcomodin3_Timer() {
         const std::int16_t cell = celdas_borradas_[static_cast<size_t>(i)];
         if (cell > 0) {
             t_.cells[static_cast<size_t>(cell)]->setVisible(true);
-            platform::describeGridCell(t_.cells[static_cast<size_t>(cell)], cell,
-                                       platform::CellSight::Shown);
         }
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QJsonObject>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -62,6 +63,8 @@ private:
 
     void build();
     void press(int joker);
+    // The words (Mostrar) or first letters (Mostrar3) in view after a joker.
+    QStringList shownWords(int joker) const;
     void tick(int joker);
     void endEffect(int joker);
     void startCountdown(int joker);

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <array>
 
 namespace quenza {
@@ -34,11 +35,39 @@ void describeJokerStock(QPushButton* button, QLabel* stock, int joker) {
 }
 
 void describeJokerCountdown(QLabel* countdown, int joker) {
-    platform::setAccessibleText(countdown,
-                                jokerName(joker) + QStringLiteral(": ") +
-                                    QString::number(countdown->text().toInt()) +
-                                    QStringLiteral(" segundos"),
-                                QStringLiteral("Tiempo que le queda al comodín"));
+    platform::readTextsFrom(
+        countdown,
+        [countdown, joker] {
+            return jokerName(joker) + QStringLiteral(": ") +
+                   QString::number(countdown->text().toInt()) + QStringLiteral(" segundos");
+        },
+        [] { return QStringLiteral("Tiempo que le queda al comodín"); });
+}
+
+void announceJoker(QWidget* window, int joker, const QStringList& shown) {
+    QString effect;
+    switch (joker) {
+    case kMostrar:
+        effect = QStringLiteral("las palabras son ") + shown.join(QStringLiteral(", "));
+        break;
+    case kMostrar3:
+        effect = QStringLiteral("las palabras empiezan por ") + shown.join(QStringLiteral(", "));
+        break;
+    case kEliminar:
+        effect = QStringLiteral("letras de relleno ocultas");
+        break;
+    case kVisor:
+        effect = QStringLiteral("el marco señala las letras de las palabras");
+        break;
+    case kTiempo:
+        effect = QStringLiteral("el reloj se detiene");
+        break;
+    default:
+        effect = QStringLiteral("nivel superado");
+        break;
+    }
+    platform::announce(window, QStringLiteral("Comodín ") + jokerName(joker) +
+                                   QStringLiteral(": ") + effect);
 }
 
 } // namespace quenza

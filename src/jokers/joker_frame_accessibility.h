@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QStringList>
+
 class QLabel;
 class QPushButton;
+class QWidget;
 
 namespace quenza {
 
@@ -10,5 +13,8 @@ namespace quenza {
 // "Mostrar: 45 segundos".
 void describeJokerStock(QPushButton* button, QLabel* stock, int joker);
 void describeJokerCountdown(QLabel* countdown, int joker);
+// A joker pressed is spoken with what it did; `shown` holds the words, or
+// their first letters, that Mostrar and Mostrar3 bring into view.
+void announceJoker(QWidget* window, int joker, const QStringList& shown);
 
 } // namespace quenza

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
+#include <vector>
 
 class QAction;
 class QWidget;
@@ -17,15 +19,32 @@ void setAccessibleText(QWidget* control, const QString& name, const QString& des
 // frame's title): only the description is ours.
 void describeControl(QWidget* control, const QString& description);
 
-// As setAccessibleText, and the control also raises an alert, for changes the
-// player must hear even when the focus is elsewhere (the last seconds of the
-// count-down, the end of a level).
+// As setAccessibleText, and the description is also spoken at once, for
+// changes the player must hear even when the focus is elsewhere.
 void announce(QWidget* control, const QString& name, const QString& description);
 
-// A cell of the 12 x 12 grid (cells 1..144, row by row). A hidden cell is
-// found when its word was found, else held out of sight by a joker.
-enum class CellSight { Shown, Found, Erased };
-void describeGridCell(QWidget* cell, int index, CellSight sight);
+// Speaks `message` through the screen reader, whatever has the focus: a
+// notification of `window` that shows for the moment it is read.
+void announce(QWidget* window, const QString& message);
+
+// Texts a reader asks for when it reads the control, rather than texts set
+// as the game changes: nothing is sent as they change (the clock's every
+// tick, every cell of a new board), and they are never out of date.
+void readTextsFrom(QWidget* control, std::function<QString()> name,
+                   std::function<QString()> description);
+
+// The labels of `window` say nothing while they are hidden: an evolution
+// level's words stay unread until a joker shows them.
+void silenceHiddenLabels(QWidget* window);
+
+// Presents `cells` (row by row, `columns` to a row) to readers as one table
+// called `name`, in place of the separate controls of `container`. `current`
+// gives the cell (0-based) the keyboard's cursor is on, or -1.
+void presentAsTable(QWidget* container, const std::vector<QWidget*>& cells, int columns,
+                    const QString& name, std::function<int()> current);
+// The keyboard's cursor reached cell `index` of the table of `container`:
+// the reader's focus follows it and reads the cell.
+void focusTableCell(QWidget* container, int index);
 
 // A menu entry's description: what choosing it does. Its name stays its
 // caption without the '&'. Describe an entry as it is built, before a screen

@@ -68,9 +68,17 @@ NameEntry::NameEntry(QWidget* dialog, QLabel* prompt, const NameEntryPlaces& pla
 }
 
 void NameEntry::setShown(bool shown) {
+    const bool hadFocus = Text1->hasFocus();
     prompt_->setVisible(shown);
     Text1->setVisible(shown);
     Picture1->setVisible(shown);
+    // The name stored, the keys go to the dialog (Enter and Escape close it),
+    // not to a hidden box.
+    if (hadFocus && !shown) {
+        QWidget* dialog = Text1->window();
+        dialog->setFocusPolicy(Qt::StrongFocus);
+        dialog->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // Only while the button is shown: once the dialog hides it, the result has

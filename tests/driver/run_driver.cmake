@@ -18,3 +18,13 @@ check(2 /dev/null "" "--seed needs a whole number" --seed x ${SCRIPT})
 check(2 /dev/null "" "--date needs a date" --date 2002-02-30 ${SCRIPT})
 check(2 /dev/null "" "cannot read the script" ${SCRIPT}.none)
 check(2 /dev/null "" "one script at most" ${SCRIPT} ${SCRIPT})
+
+# A picture is refused, and nothing written, for a window that is not there,
+# a file that is not a PNG and a zoom out of range.
+get_filename_component(scripts "${SCRIPT}" DIRECTORY)
+string(CONCAT refusals "${ok}"
+       "{\"ok\":false,\"line\":2,\"error\":\"Form3 is not loaded\"}\n"
+       "{\"ok\":false,\"line\":3,\"error\":\"never.txt is not a .png file\"}\n"
+       "{\"ok\":false,\"line\":4,\"error\":\"the zoom goes from 25 to 400\"}\n"
+       "${ok}")
+check(1 ${scripts}/shot_refusals.drv "${refusals}" "stdin:4: shot Inicio never.png 1000")

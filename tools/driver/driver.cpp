@@ -8,6 +8,8 @@
 #include "driver/json_path.h"
 #include "driver/object_tree.h"
 #include "driver/run_services.h"
+#include "driver/window_picture.h"
+#include "driver/word_ends.h"
 #include "platform/clock.h"
 #include "platform/inspect.h"
 #include "platform/sound.h"
@@ -53,6 +55,7 @@ QString usage(const QString& command) {
         {QStringLiteral("dump"), QStringLiteral("dump [W]")},
         {QStringLiteral("get"), QStringLiteral("get PATH")},
         {QStringLiteral("expect"), QStringLiteral("expect PATH OP VALUE")},
+        {QStringLiteral("shot"), QStringLiteral("shot W FILE.png [ZOOM]")},
     };
     return QStringLiteral("usage: ") + forms.value(command, command);
 }
@@ -131,6 +134,9 @@ Driver::Outcome Driver::execute(const QString& line) {
     }
     if (command == u"get") {
         return get(args);
+    }
+    if (command == u"shot") {
+        return shot(args);
     }
     if (command == u"sounds") {
         return noArguments(&Driver::sounds);
@@ -254,34 +260,13 @@ Driver::Outcome Driver::clickWord(const Words& args) {
     if (!slot || count > 2 || (count == 2 && args.words.at(1).text != u"reverse")) {
         return {usage(QStringLiteral("clickword"))};
     }
-    const QJsonArray slots =
-        platform::processState().value(QStringLiteral("celdas_palabra")).toArray();
-    if (*slot < 0 || *slot >= slots.size()) {
-        return {QStringLiteral("there is no word slot %1").arg(*slot)};
+    const WordEnds ends =
+        wordEnds(platform::processState().value(QStringLiteral("celdas_palabra")).toArray(), *slot);
+    if (!ends.error.isEmpty()) {
+        return {ends.error};
     }
-    const QJsonArray positions = slots.at(*slot).toArray();
-    constexpr qsizetype kDirection = 10;
-    int lowest = 0;
-    int highest = 0;
-    for (qsizetype p = 0; p < qMin(kDirection, positions.size()); ++p) {
-        const int cell = positions.at(p).toInt();
-        if (cell != 0) {
-            lowest = lowest == 0 ? cell : qMin(lowest, cell);
-            highest = qMax(highest, cell);
-        }
-    }
-    if (lowest == 0) {
-        return {QStringLiteral("word slot %1 holds no placed word").arg(*slot)};
-    }
-    // Forward words (codes 1, 3, 5, 7) read in ascending cell order, reverse
-    // ones (2, 4, 6, 8) in descending order.
-    const int direction = positions.at(kDirection).toInt();
-    if (direction < 1 || direction > 8) {
-        return {QStringLiteral("word slot %1 has no direction (%2)").arg(*slot).arg(direction)};
-    }
-    const bool forward = direction % 2 == 1;
-    int first = forward ? lowest : highest;
-    int last = forward ? highest : lowest;
+    int first = ends.first;
+    int last = ends.last;
     if (count == 2) {
         std::swap(first, last);
     }
@@ -349,6 +334,19 @@ Driver::Outcome Driver::expect(const QString& line) {
                     .arg(path, shown(actual.value), opText(*op), shown(expected))};
     }
     return {};
+}
+
+Driver::Outcome Driver::shot(const Words& args) {
+    const qsizetype count = args.words.size();
+    const std::optional<qint64> zoom =
+        count == 3 ? parseInteger(args.words.at(2).text) : std::nullopt;
+    if (count < 2 || count > 3 || args.words.at(0).quoted || (count == 3 && !zoom)) {
+        return {usage(QStringLiteral("shot"))};
+    }
+    const WindowPicture picture =
+        saveWindowPicture(args.words.at(0).text, args.words.at(1).text, zoom);
+    // A failure's answer carries no value.
+    return {picture.error, picture.size};
 }
 
 Driver::Outcome Driver::sounds() {

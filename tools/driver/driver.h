@@ -46,6 +46,7 @@ private:
     Outcome dump(const Words& args);
     Outcome get(const Words& args);
     Outcome expect(const QString& line);
+    Outcome shot(const Words& args);
     Outcome sounds();
     Outcome opened();
 

@@ -1,20 +1,13 @@
 // quenza-driver: plays the game's real windows from a script, on the
 // offscreen platform and under a virtual clock.
-#include "driver/driver.h"
-#include "driver/quiet_notes.h"
-#include "driver/run_services.h"
+#include "driver/driven_game.h"
 #include "driver/script_reader.h"
 #include "platform/system.h"
-#include "shell/application.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QWidget>
-#include <memory>
 #include <optional>
 
 using namespace quenza;
@@ -89,17 +82,7 @@ std::optional<Arguments> parseArguments(QCommandLineParser& parser, QTextStream&
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Offscreen unless asked otherwise: QT_QPA_PLATFORM=xcb shows a script
-    // being played on a real display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    driver::quietenOffscreenNotes();
-    QApplication app(argc, argv);
-    // The same set-up as the game, so that the game's folders are the same.
-    setUpApplication();
-    QApplication::setQuitOnLastWindowClosed(false);
-
+    driver::DrivenApplication app(argc, argv);
     QTextStream answers(stdout);
     QTextStream errors(stderr);
     QCommandLineParser parser;
@@ -127,33 +110,11 @@ int main(int argc, char* argv[]) {
         arguments->run.dataDir = tempData.path();
     }
 
-    driver::RunServices services(arguments->run);
-    std::unique_ptr<Application> game;
-    driver::Driver player(services, [&game] {
-        game = std::make_unique<Application>();
-        game->start();
-    });
-
-    driver::ExitStatus status;
+    driver::DrivenGame game(arguments->run);
     if (scriptFile.isOpen()) {
         QTextStream script(&scriptFile);
-        status = driver::play(player, script, answers, errors, true, arguments->script);
-    } else {
-        QTextStream input(stdin);
-        status = driver::play(player, input, answers, errors, false, QStringLiteral("stdin"));
+        return driver::play(game.driver(), script, answers, errors, true, arguments->script);
     }
-
-    game.reset();
-    // Whatever the game left open goes before the application; windows owned
-    // by another window go with it.
-    QList<QPointer<QWidget>> left;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->parentWidget() == nullptr) {
-            left.append(window);
-        }
-    }
-    for (const QPointer<QWidget>& window : left) {
-        delete window.data();
-    }
-    return status;
+    QTextStream input(stdin);
+    return driver::play(game.driver(), input, answers, errors, false, QStringLiteral("stdin"));
 }

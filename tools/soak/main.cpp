@@ -1,21 +1,16 @@
 // quenza-soak: thousands of games in one process through the real windows,
 // offscreen and under the driver's virtual clock, with the resident memory
 // reported along the way. A measurement, not a test: scripts/soak.sh runs it.
-#include "driver/driver.h"
-#include "driver/quiet_notes.h"
-#include "driver/run_services.h"
+#include "driver/driven_game.h"
 #include "platform/system.h"
 #include "resident_memory.h"
-#include "shell/application.h"
 #include "soak_player.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
-#include <memory>
 
 using namespace quenza;
 
@@ -64,19 +59,6 @@ void report(const char* when, int count, long kilobytes) {
 int fault(const char* during, int count, const QString& what) {
     std::fprintf(stderr, "%s %d failed: %s\n", during, count, qPrintable(what));
     return kGameFault;
-}
-
-// Closes whatever the game left open before the application goes.
-void closeAllWindows() {
-    QList<QPointer<QWidget>> left;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->parentWidget() == nullptr) {
-            left.append(window);
-        }
-    }
-    for (const QPointer<QWidget>& window : left) {
-        delete window.data();
-    }
 }
 
 int soakRun(soak::SoakPlayer& player, const Plan& plan) {
@@ -134,13 +116,7 @@ bool readNumber(const QCommandLineParser& parser, const QCommandLineOption& opti
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    driver::quietenOffscreenNotes();
-    QApplication app(argc, argv);
-    setUpApplication();
-    QApplication::setQuitOnLastWindowClosed(false);
+    driver::DrivenApplication app(argc, argv);
 
     Plan plan;
     QCommandLineParser parser;
@@ -186,18 +162,7 @@ int main(int argc, char* argv[]) {
     options.dataDir = data.path();
     options.seed = std::uint64_t(seedValue);
 
-    int status = kGameFault;
-    {
-        driver::RunServices services(options);
-        std::unique_ptr<Application> game;
-        driver::Driver player(services, [&game] {
-            game = std::make_unique<Application>();
-            game->start();
-        });
-        soak::SoakPlayer soaker(player);
-        status = soakRun(soaker, plan);
-        game.reset();
-        closeAllWindows();
-    }
-    return status;
+    driver::DrivenGame game(options);
+    soak::SoakPlayer soaker(game.driver());
+    return soakRun(soaker, plan);
 }

@@ -106,7 +106,8 @@ void announceBoard(QWidget* window, const Board& board, const QString& levelAndT
 }
 
 void announceLineStarted(QWidget* window, int cell) {
-    platform::announce(window, QStringLiteral("Línea empezada en %1").arg(place(cell).toLower()));
+    platform::announce(window,
+                       QStringLiteral("Empieza una línea en la %1").arg(place(cell).toLower()));
 }
 
 void announceLineDropped(QWidget* window) {

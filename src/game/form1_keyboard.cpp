@@ -3,6 +3,7 @@
 // Escape dropping a line begun. The cursor is drawn only while the keyboard is
 // in use: any pointer move over the window puts it away.
 #include "form1.h"
+#include "form1_accessibility.h"
 #include "game_state.h"
 #include "platform/accessible.h"
 #include "platform/twips.h"
@@ -125,6 +126,7 @@ void Form1::clickUnderCursor() {
 void Form1::cancelOpenSelection() {
     if (cancelSelection(gameState().selection)) {
         recolourCells([](int) { return false; });
+        announceLineDropped(this);
     }
 }
 

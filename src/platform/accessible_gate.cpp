@@ -35,6 +35,13 @@ bool letThrough(QAccessibleEvent* event) {
         return false;
     }
     switch (event->type()) {
+    case QAccessible::StateChanged:
+        // A window disabled or enabled as a whole (the game paused under the
+        // rankings) changes every control in it: only the focused one counts.
+        if (static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().disabled) {
+            return control->hasFocus();
+        }
+        return true;
     case QAccessible::ObjectShow:
     case QAccessible::ObjectHide:
     case QAccessible::ObjectCreated:

@@ -136,8 +136,9 @@ void Form3::Picture1_Click() {
     const QDate today = platform::today();
     entry.fecha = {today.year(), today.month(), today.day()};
     RankingStore(state.ruta_file05, state.ruta_file06).insert(entry);
+    // Read as the focus leaves the hidden name box for the dialog.
+    platform::describeControl(this, QStringLiteral("Nombre guardado en el ranking"));
     nameEntry_->setShown(false);
-    platform::announce(this, QString(), QStringLiteral("Nombre guardado en el ranking"));
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

@@ -115,8 +115,9 @@ void Form5::Picture1_Click() {
     const QDate today = platform::today();
     entry.fecha = {today.year(), today.month(), today.day()};
     RankingStore(state.ruta_file04, state.ruta_file06).insert(entry);
+    // Read as the focus leaves the hidden name box for the dialog.
+    platform::describeControl(this, QStringLiteral("Nombre guardado en el ranking"));
     nameEntry_->setShown(false);
-    platform::announce(this, QString(), QStringLiteral("Nombre guardado en el ranking"));
 }
 
 void Form5::closeEvent(QCloseEvent* event) {

@@ -112,7 +112,7 @@ private Q_SLOTS:
 
         const std::vector<int> first = wordCells(0);
         clickOn(cell(first.front()));
-        QCOMPARE(heard(), QStringLiteral("Línea empezada en fila %1, columna %2")
+        QCOMPARE(heard(), QStringLiteral("Empieza una línea en la fila %1, columna %2")
                               .arg(row0(first.front()) + 1)
                               .arg(col0(first.front()) + 1));
         clickOn(cell(first.front()));

@@ -67,7 +67,9 @@ void Form1::startTraditionalGame() {
     describeClock(minuto, segundo, false);
     Timer1->setEnabled(true);
     gameState().modo_juego = GameMode::Traditional;
-    newBoard();
+    if (newBoard()) {
+        imprimir->setEnabled(true);
+    }
     showWordList();
 }
 
@@ -113,6 +115,7 @@ void Form1::endOfTraditionalGame() {
     handOver(handOffs_.showTraditionalResult, "the traditional result");
     hide();
     Timer1->setEnabled(false);
+    imprimir->setEnabled(false);
 }
 
 } // namespace quenza

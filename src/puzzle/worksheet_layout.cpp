@@ -95,6 +95,14 @@ PuzzlePage puzzlePage(PaperSize paper, int wordCount) {
 
 KeyPage keyPage(PaperSize paper, int keyCount) {
     KeyPage page;
+    page.footer = footerOf(paper);
+    if (keyCount == 1) {
+        // A key alone on its page (a single printed board) is as large as
+        // its puzzle.
+        const PuzzlePage puzzle = puzzlePage(paper, 0);
+        page.keys.push_back({puzzle.title, puzzle.grid});
+        return page;
+    }
     const double width = paper.width - 2 * kMargin;
     const double height = paper.height - kFooterRise - kGap - kMargin;
     const double placeWidth = (width - (kKeyColumns - 1) * kGap) / kKeyColumns;
@@ -109,7 +117,6 @@ KeyPage keyPage(PaperSize paper, int keyCount) {
             gridIn(left, top + kKeyTitleHeight + kGap / 4, placeWidth, cell, kKeyLetterShare);
         page.keys.push_back(key);
     }
-    page.footer = footerOf(paper);
     return page;
 }
 

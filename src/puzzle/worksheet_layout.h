@@ -66,7 +66,8 @@ struct PuzzlePage {
 };
 PuzzlePage puzzlePage(PaperSize paper, int wordCount);
 
-// The answer keys go several to a page, in reading order.
+// The answer keys go several to a page, in reading order; a key alone on its
+// page takes the size of its puzzle.
 inline constexpr int kKeyColumns = 2;
 inline constexpr int kKeyRows = 3;
 inline constexpr int kKeysPerPage = kKeyColumns * kKeyRows;

@@ -58,9 +58,12 @@ TEST(PuzzlePage, LargeEvenGridThenWordsThenFooterWithinTheMargins) {
     }
 }
 
-TEST(KeyPage, UpToSixKeysSideBySideAboveTheFooter) {
+TEST(KeyPage, UpToSixKeysSideBySideAboveTheFooterOrOneAsLargeAsItsPuzzle) {
     for (const PaperSize paper : kPapers) {
         EXPECT_EQ(keyPage(paper, 2).keys.size(), 2u);
+        const KeyPage alone = keyPage(paper, 1);
+        ASSERT_EQ(alone.keys.size(), 1u);
+        EXPECT_DOUBLE_EQ(alone.keys[0].grid.cell, puzzlePage(paper, kSlots).grid.cell);
         const KeyPage page = keyPage(paper, kKeysPerPage + 3);
         ASSERT_EQ(page.keys.size(), static_cast<size_t>(kKeysPerPage));
         for (size_t k = 0; k < page.keys.size(); ++k) {

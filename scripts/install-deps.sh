@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
     qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation
+    fonts-liberation poppler-utils
     xvfb openbox xdotool x11-utils imagemagick
     dpkg-dev desktop-file-utils appstream
 )

@@ -1,12 +1,17 @@
 #include "command_line.h"
 
+#include "puzzle/worksheet.h"
 #include "puzzle/zoom_steps.h"
 #include "shell/version.h"
 #include "theme_check_command.h"
+#include "worksheet_command.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 namespace quenza::app {
 
@@ -14,6 +19,35 @@ namespace {
 
 const QString kFileValue = QStringLiteral("ARCHIVO");
 const QString kPercentValue = QStringLiteral("PORCENTAJE");
+const QString kNumberValue = QStringLiteral("N");
+
+std::optional<int> parseCount(const QString& text) {
+    bool ok = false;
+    const int count = text.toInt(&ok);
+    return ok && count >= 1 && count <= kMostWorksheetSheets ? std::optional(count) : std::nullopt;
+}
+
+std::optional<std::uint64_t> parseSeed(const QString& text) {
+    bool ok = false;
+    const std::uint64_t seed = text.toULongLong(&ok);
+    return ok && !text.startsWith(u'+') ? std::optional(seed) : std::nullopt;
+}
+
+std::optional<int> parseThemeLine(const QString& text) {
+    bool ok = false;
+    const int line = text.toInt(&ok);
+    return ok && line >= 1 ? std::optional(line) : std::nullopt;
+}
+
+std::optional<worksheet::Paper> parsePaper(const QString& text) {
+    if (text.compare(u"a4", Qt::CaseInsensitive) == 0) {
+        return worksheet::Paper::A4;
+    }
+    if (text.compare(u"letter", Qt::CaseInsensitive) == 0) {
+        return worksheet::Paper::Letter;
+    }
+    return std::nullopt;
+}
 
 // Every option of the game, and the parser that knows them.
 struct CommandLine {
@@ -23,7 +57,8 @@ struct CommandLine {
                                QStringLiteral("Muestra la versión del juego y termina.")};
     QCommandLineOption themes{QStringLiteral("themes"),
                               QStringLiteral("Juega con los temas de ARCHIVO en lugar de los de\n"
-                                             "temas.tem."),
+                                             "temas.tem; con --worksheet, hace las sopas con\n"
+                                             "ellos."),
                               kFileValue};
     QCommandLineOption checkThemes{
         QStringLiteral("check-themes"),
@@ -37,23 +72,117 @@ struct CommandLine {
                                            "150, 200, 250 o 300 por ciento. Durante la partida,\n"
                                            "Ctrl+Más, Ctrl+Menos y Ctrl+0."),
                             kPercentValue};
+    QCommandLineOption worksheet{
+        QStringLiteral("worksheet"),
+        QStringLiteral("Hace un PDF de sopas de letras para imprimir, con\n"
+                       "sus soluciones al final, y termina. Sale con 0 si\n"
+                       "lo escribe, 1 si no puede y 2 si la orden está mal."),
+        kFileValue};
+    QCommandLineOption count{QStringLiteral("count"),
+                             QStringLiteral("Cuántas sopas lleva el PDF: de 1 a 200, cada una\n"
+                                            "de un tema distinto. Si no se dice, 1."),
+                             kNumberValue};
+    QCommandLineOption seed{QStringLiteral("seed"),
+                            QStringLiteral("La misma semilla con los mismos temas da las mismas\n"
+                                           "sopas. Si no se dice, se sortea; va impresa al pie\n"
+                                           "de cada hoja."),
+                            kNumberValue};
+    QCommandLineOption theme{QStringLiteral("theme"),
+                             QStringLiteral("Todas las sopas del tema de la línea N del archivo\n"
+                                            "de temas, cada una distinta."),
+                             kNumberValue};
+    QCommandLineOption noKey{QStringLiteral("no-key"), QStringLiteral("Sin las soluciones.")};
+    QCommandLineOption paper{QStringLiteral("paper"),
+                             QStringLiteral("El tamaño del papel: a4 (si no se dice) o letter."),
+                             QStringLiteral("PAPEL")};
     QCommandLineParser parser;
     QString program = QStringLiteral("quenza");
     bool parsed = false;
 
     explicit CommandLine(const QStringList& arguments) {
-        parser.addOptions({help, version, themes, checkThemes, zoom});
+        for (const QCommandLineOption* option : all()) {
+            parser.addOption(*option);
+        }
         if (!arguments.isEmpty()) {
             program = QFileInfo(arguments.first()).fileName();
         }
         parsed = parser.parse(arguments);
     }
 
+    std::vector<const QCommandLineOption*> all() const {
+        return {&help,  &version, &themes, &checkThemes, &zoom, &worksheet,
+                &count, &seed,    &theme,  &noKey,       &paper};
+    }
+
+    // Options that only shape a worksheet.
+    std::vector<const QCommandLineOption*> worksheetOnly() const {
+        return {&count, &seed, &theme, &noKey, &paper};
+    }
+
+    bool worksheetAsked() const {
+        const auto worksheetOptions = worksheetOnly();
+        return parser.isSet(worksheet) ||
+               std::any_of(
+                   worksheetOptions.begin(), worksheetOptions.end(),
+                   [this](const QCommandLineOption* option) { return parser.isSet(*option); });
+    }
+
+    // What is wrong with the worksheet options, or nothing.
+    std::optional<QString> worksheetProblem() const {
+        if (!parser.isSet(worksheet)) {
+            for (const QCommandLineOption* option : worksheetOnly()) {
+                if (parser.isSet(*option)) {
+                    return QStringLiteral("--%1 solo vale con --worksheet")
+                        .arg(option->names().last());
+                }
+            }
+            return std::nullopt;
+        }
+        if (parser.isSet(checkThemes)) {
+            return QStringLiteral("--worksheet y --check-themes no van juntas");
+        }
+        if (parser.isSet(count) && !parseCount(parser.value(count))) {
+            return QStringLiteral("--count admite de 1 a %1 sopas, no «%2»")
+                .arg(kMostWorksheetSheets)
+                .arg(parser.value(count));
+        }
+        if (parser.isSet(seed) && !parseSeed(parser.value(seed))) {
+            return QStringLiteral("--seed admite un número entero desde 0, no «%1»")
+                .arg(parser.value(seed));
+        }
+        if (parser.isSet(theme) && !parseThemeLine(parser.value(theme))) {
+            return QStringLiteral("--theme admite el número de una línea del archivo de temas, "
+                                  "no «%1»")
+                .arg(parser.value(theme));
+        }
+        if (parser.isSet(paper) && !parsePaper(parser.value(paper))) {
+            return QStringLiteral("--paper admite a4 o letter, no «%1»").arg(parser.value(paper));
+        }
+        return std::nullopt;
+    }
+
+    WorksheetOptions worksheetOptions() const {
+        WorksheetOptions options;
+        options.output = parser.value(worksheet);
+        if (parser.isSet(themes)) {
+            options.themesFile = QFileInfo(parser.value(themes)).absoluteFilePath();
+        }
+        options.count = parseCount(parser.value(count)).value_or(1);
+        options.seed = parseSeed(parser.value(seed));
+        options.themeLine = parseThemeLine(parser.value(theme)).value_or(0);
+        options.withKeys = !parser.isSet(noKey);
+        options.paper = parsePaper(parser.value(paper)).value_or(worksheet::Paper::A4);
+        return options;
+    }
+
     bool wrongZoom() const {
         return parser.isSet(zoom) && !parseZoom(parser.value(zoom).toStdString());
     }
 
-    bool wrong() const { return !parsed || !parser.positionalArguments().isEmpty() || wrongZoom(); }
+    bool wrong() const {
+        return !parsed || !parser.positionalArguments().isEmpty() || wrongZoom() ||
+               worksheetProblem();
+    }
 
     // What is wrong, in the game's words (the parser's own are in English).
     QString whatIsWrong() const {
@@ -63,11 +192,14 @@ struct CommandLine {
             return QStringLiteral("opción desconocida: %1%2")
                 .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
         }
-        for (const QCommandLineOption* option : {&themes, &checkThemes}) {
+        for (const QCommandLineOption* option : {&themes, &checkThemes, &worksheet}) {
             if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
                 return QStringLiteral("falta el %1 tras --%2")
                     .arg(kFileValue, option->names().last());
             }
+        }
+        if (const auto problem = worksheetProblem()) {
+            return *problem;
         }
         if (wrongZoom()) {
             return QStringLiteral("--zoom admite 100, 125, 150, 200, 250 o 300, no «%1»")
@@ -89,7 +221,7 @@ struct CommandLine {
                                       "Quenza, sopa de letras. Sin opciones, empieza el juego.\n\n"
                                       "Opciones:\n")
                            .arg(program);
-        for (const QCommandLineOption* option : {&help, &version, &themes, &checkThemes, &zoom}) {
+        for (const QCommandLineOption* option : all()) {
             QStringList names;
             for (const QString& name : option->names()) {
                 names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
@@ -117,13 +249,22 @@ QStringList argumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
+// A worksheet needs fonts, so an application object, but never a display.
+int runWorksheet(const WorksheetOptions& options, char* program) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char* argv[] = {program, nullptr};
+    const QGuiApplication app(argc, argv);
+    return worksheetCommand(options, std::cout, std::cerr);
+}
+
 } // namespace
 
 std::optional<int> runPrintingCommand(int argc, char* argv[]) {
     const CommandLine line(argumentsOf(argc, argv));
     const QCommandLineParser& parser = line.parser;
     if (!parser.isSet(line.help) && !parser.isSet(line.version) &&
-        !parser.isSet(line.checkThemes)) {
+        !parser.isSet(line.checkThemes) && !line.worksheetAsked()) {
         // An option this parser does not know may be one of Qt's (-platform,
         // -style, ...): only QApplication can tell, so a game's command line
         // is judged once it exists.
@@ -140,6 +281,9 @@ std::optional<int> runPrintingCommand(int argc, char* argv[]) {
         std::cout << "Quenza " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionRevision
                   << "\n";
         return 0;
+    }
+    if (parser.isSet(line.worksheet)) {
+        return runWorksheet(line.worksheetOptions(), argv[0]);
     }
     return checkThemesCommand(parser.value(line.checkThemes), std::cout, std::cerr);
 }

@@ -9,8 +9,9 @@ namespace quenza::app {
 // A command line the game does not understand.
 inline constexpr int kUsageError = 2;
 
-// Runs --help, --version and --check-themes, which print and end the program.
-// Called before any application object exists, so they need no display.
+// Runs --help, --version, --check-themes and --worksheet, which print (or
+// write) and end the program. Called before any application object exists,
+// so they need no display.
 // Returns the exit status when one of them ran, nothing when a game is to start.
 std::optional<int> runPrintingCommand(int argc, char* argv[]);
 

@@ -12,6 +12,7 @@ class QAction;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 
 namespace quenza {
 
@@ -132,6 +133,10 @@ private:
     void reinicio_rank_trad_Click();
     void Form_MouseMove(QPoint pixels);
 
+    // Printing (form1_print.cpp).
+    void addPrintEntry(QMenu* menu);
+    void imprimir_Click();
+
     // Keyboard play: a cursor over the grid that the arrow keys move as the
     // pointer moves, Space or Enter clicking the cell under it.
     bool gridKey(const QKeyEvent& event);
@@ -193,6 +198,7 @@ private:
     QAction* evolution = nullptr;
     QAction* guardame = nullptr;
     QAction* cargame = nullptr;
+    QAction* imprimir = nullptr;
     QAction* rankings = nullptr;
     QAction* con_sonido = nullptr;
     QAction* sin_sonido = nullptr;

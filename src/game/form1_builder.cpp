@@ -229,6 +229,7 @@ private:
         f.guardame->setEnabled(false);
         f.cargame =
             platform::makeMenuEntry(jugar, QStringLiteral("cargame"), QStringLiteral("Cargar"));
+        f.addPrintEntry(jugar);
 
         f.rankings = bar->addAction(QStringLiteral("Rankings"));
         f.rankings->setObjectName(QStringLiteral("rankings"));

@@ -58,6 +58,7 @@ void Form1::startLevel(int comodinn) {
     Label3->setVisible(true);
 
     state.modo_juego = GameMode::Evolution;
+    imprimir->setEnabled(false);
     Frame1->setTitle(QStringLiteral("Palabras encontradas"));
     if (!newBoard()) {
         return;

@@ -67,6 +67,7 @@ void Form1::startTraditionalGame() {
     Timer1->setEnabled(true);
     gameState().modo_juego = GameMode::Traditional;
     if (newBoard()) {
+        imprimir->setEnabled(true);
         showWordList();
         announceBoard(this, gameState().board, QString());
     }
@@ -114,6 +115,7 @@ void Form1::endOfTraditionalGame() {
     handOver(handOffs_.showTraditionalResult, "the traditional result");
     hide();
     Timer1->setEnabled(false);
+    imprimir->setEnabled(false);
 }
 
 } // namespace quenza

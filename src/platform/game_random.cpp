@@ -29,7 +29,8 @@ std::uint64_t seedFromDevice() {
 
 } // namespace
 
-GameRandom::GameRandom(std::uint64_t baseSeed) : mixedBase_(splitmix64(baseSeed)) {
+GameRandom::GameRandom(std::uint64_t baseSeed, Reseeds reseeds)
+    : mixedBase_(splitmix64(baseSeed)), reseedsFrom_(reseeds) {
     seed(mixedBase_);
 }
 
@@ -78,7 +79,8 @@ void GameRandom::discard(std::int64_t count) {
 void GameRandom::reseedFromClock() {
     ++reseeds_;
     std::uint64_t seed = mixedBase_;
-    seed = splitmix64(seed ^ static_cast<std::uint64_t>(clock().nowMs()));
+    const qint64 now = reseedsFrom_ == Reseeds::FromClock ? clock().nowMs() : 0;
+    seed = splitmix64(seed ^ static_cast<std::uint64_t>(now));
     seed = splitmix64(seed ^ reseeds_);
     this->seed(seed);
 }

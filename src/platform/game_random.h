@@ -15,7 +15,10 @@ namespace quenza::platform {
 // eleven reseeds of a board cost next to nothing.
 class GameRandom final : public Random {
 public:
-    explicit GameRandom(std::uint64_t baseSeed);
+    // A worksheet's boards must come out the same for the same seed whenever
+    // they are made: there a reseed mixes in the counter alone.
+    enum class Reseeds { FromClock, FromCountOnly };
+    explicit GameRandom(std::uint64_t baseSeed, Reseeds reseeds = Reseeds::FromClock);
     double draw() override;
     void reseedFromClock() override;
     void drawMany(std::span<double> out) override;
@@ -24,6 +27,7 @@ public:
 private:
     std::uint64_t mixedBase_; // the base seed through splitmix64, as every reseed starts
     std::uint64_t reseeds_ = 0;
+    Reseeds reseedsFrom_;
     void seed(std::uint64_t seed);
     std::uint64_t next();
     double nextDraw();

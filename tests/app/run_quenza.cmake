@@ -1,7 +1,7 @@
 # Runs the game's binary for one command-line case and checks its exit status
 # and what it printed.
 #
-#   cmake -DQUENZA=... -DCASE=... -DFIXTURES=dir -P run_quenza.cmake
+#   cmake -DQUENZA=... -DCASE=... -DFIXTURES=dir -DWORK=scratch-dir -P run_quenza.cmake
 #
 # The test runs it with DISPLAY and QT_QPA_PLATFORM unset: these commands must
 # print and end without a window system.
@@ -41,7 +41,10 @@ elseif(CASE STREQUAL "help")
     foreach(option "-h, --help +Muestra esta ayuda" "-v, --version +Muestra la versión"
                    "--themes <ARCHIVO> +Juega con los temas de ARCHIVO"
                    "--check-themes <ARCHIVO> +Revisa los temas de ARCHIVO"
-                   "--zoom <PORCENTAJE> +Empieza con las ventanas a este tamaño")
+                   "--zoom <PORCENTAJE> +Empieza con las ventanas a este tamaño"
+                   "--worksheet <ARCHIVO> +Hace un PDF de sopas de letras" "--count <N> +Cuántas sopas"
+                   "--seed <N> +La misma semilla" "--theme <N> +Todas las sopas del tema"
+                   "--no-key +Sin las soluciones" "--paper <PAPEL> +El tamaño del papel")
         expect_match(stdout "${out}" "\n  ${option}")
     endforeach()
     # Qt's own English texts must not leak into the help.
@@ -91,6 +94,46 @@ elseif(CASE STREQUAL "wrong_command_line")
     run_quenza(2 --version --zoom 175)
     expect_match(stderr "${err}" "--zoom admite 100, 125, 150, 200, 250 o 300, no «175»")
     run_quenza(0 --version --zoom 150%)
+elseif(CASE STREQUAL "worksheet_errors")
+    # Every refusal says why in Spanish and leaves no PDF behind.
+    file(REMOVE_RECURSE "${WORK}")
+    file(MAKE_DIRECTORY "${WORK}")
+    set(pdf "${WORK}/hoja.pdf")
+    function(refuse status pattern)
+        run_quenza(${status} --worksheet "${pdf}" ${ARGN})
+        expect_match(stderr "${err}" "${pattern}")
+        expect_match(stdout "${out}" "^$")
+        if(EXISTS "${pdf}")
+            message(FATAL_ERROR "quenza ${ARGN} left ${pdf} behind")
+        endif()
+    endfunction()
+    refuse(1 "no se puede leer el archivo de temas: .*no-such-file\\.tem"
+           --themes "${FIXTURES}/no-such-file.tem")
+    refuse(1 "ningún tema del archivo de temas pone palabras en el tablero: .*unplayable\\.tem\nRe"
+           --themes "${FIXTURES}/unplayable.tem")
+    refuse(1 "el tema de la línea 2 no pone ninguna palabra en el tablero"
+           --themes "${FIXTURES}/damaged.tem" --theme 2)
+    refuse(2 "--theme 4 no es una línea del archivo de temas, que tiene 3 líneas: .*good\\.tem"
+           --themes "${FIXTURES}/good.tem" --theme 4)
+    refuse(2 "--count 4 pide un tema distinto para cada sopa, pero solo 3 temas se pueden jugar"
+           --themes "${FIXTURES}/good.tem" --count 4)
+    refuse(2 "quenza: --count admite de 1 a 200 sopas, no «201»\nPruebe «quenza --help»" --count 201)
+    refuse(2 "--count admite de 1 a 200 sopas, no «0»" --count 0)
+    refuse(2 "--theme admite el número de una línea del archivo de temas, no «tres»" --theme tres)
+    refuse(2 "--seed admite un número entero desde 0, no «-5»" --seed -5)
+    refuse(2 "--paper admite a4 o letter, no «a5»" --paper a5)
+    refuse(2 "--worksheet y --check-themes no van juntas" --check-themes "${FIXTURES}/good.tem")
+    run_quenza(2 --count 3)
+    expect_match(stderr "${err}" "--count solo vale con --worksheet")
+    run_quenza(2 --worksheet)
+    expect_match(stderr "${err}" "falta el ARCHIVO tras --worksheet")
+    # An output that cannot be written: a missing folder, a folder.
+    run_quenza(1 --worksheet "${WORK}/no-such-folder/hoja.pdf")
+    expect_match(stderr "${err}" "no se puede escribir .*hoja\\.pdf: no existe la carpeta .*no-such-folder")
+    run_quenza(1 --worksheet "${WORK}")
+    expect_match(stderr "${err}" "no se puede escribir .*: es una carpeta")
+    file(GLOB left "${WORK}/*")
+    expect_match("what is left in ${WORK}" "${left}" "^$")
 else()
     message(FATAL_ERROR "unknown case ${CASE}")
 endif()

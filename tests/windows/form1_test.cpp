@@ -1,3 +1,4 @@
+#include "board_play.h"
 #include "game/form1.h"
 #include "game/game_state.h"
 #include "hand_offs.h"
@@ -89,6 +90,28 @@ private Q_SLOTS:
         QVERIFY(!entry("reinicio_rank_evol")->isEnabled());
         QVERIFY(!entry("reinicio_rank_trad")->isEnabled());
         QCOMPARE(entry("acerca")->text(), QStringLiteral("Acerca de Quenza"));
+    }
+
+    // Ctrl+P prints the board of a traditional game; an evolution board
+    // hides its words, and between games there is nothing to print.
+    void printEntryOnlyWhileATraditionalGameRuns() {
+        QAction* imprimir = entry("imprimir");
+        QCOMPARE(imprimir->text(), QStringLiteral("Imprimir…"));
+        QCOMPARE(imprimir->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QVERIFY(!imprimir->isEnabled());
+        startTraditional();
+        QVERIFY(imprimir->isEnabled());
+        for (int slot = 0; slot < kSlots; ++slot) {
+            if (gameState().board.slotPlaced(slot)) {
+                findWord(form.get(), slot);
+            }
+        }
+        QVERIFY(handOffs.contains(QStringLiteral("result")));
+        QVERIFY(!imprimir->isEnabled());
+        startTraditional();
+        QVERIFY(imprimir->isEnabled());
+        form->startLevel(kNoJoker);
+        QVERIFY(!imprimir->isEnabled());
     }
 
     void soundSwitchIsRadioLike() {

@@ -92,9 +92,9 @@ private Q_SLOTS:
             QVERIFY(!soundsEnglish(element->text(QAccessible::Description)));
             ++described;
         });
-        // Jugar, Nueva partida and its two, Guardar, Cargar, Rankings,
+        // Jugar, Nueva partida and its two, Guardar, Cargar, Imprimir, Rankings,
         // Opciones, Sonido and its two, Reiniciar and its two, Ayuda and its two.
-        QCOMPARE(described, 17);
+        QCOMPARE(described, 18);
 
         auto* tradicional = child<QAction>(main.get(), QStringLiteral("tradicional"));
         QCOMPARE(descriptionOf(tradicional), QStringLiteral("Empieza una partida tradicional"));

@@ -106,9 +106,10 @@ def ask_texts(app, after):
             continue
         length = text.characterCount
         content = text.getText(0, -1)
+        role = node.getRoleName().replace(" ", "_")
         for offset in offsets(length):
             for name, boundary in BOUNDARIES.items():
-                print("ask %s %d %s %r" % (where, offset, name, content), flush=True)
+                print("ask %s %d %s %s %r" % (where, offset, name, role, content), flush=True)
                 text.getTextAtOffset(offset, boundary)
 
 

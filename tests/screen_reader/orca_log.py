@@ -3,7 +3,7 @@
 import re
 
 # Each line: SPEECH OUTPUT: 'the text'{the voice}
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'(\{[^{}]*\})?\s*$")
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*(\{[^{}]*\})?\s*$")
 FLOOD = "Pruning event queue due to flood"
 
 

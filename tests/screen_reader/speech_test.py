@@ -69,6 +69,8 @@ def play_steps(session, out):
             print("    said: %s" % text, file=out)
         if not spoken:
             print("    (silence)", file=out)
+        print("    active window: %s" % session.xdotool("getactivewindow", "getwindowname"),
+              file=out)
         if log.flooded(mark):
             print("    ORCA PRUNED ITS EVENT QUEUE (flood)", file=out)
         expected_to_fail = step.name in EXPECTED_TO_FAIL
@@ -89,7 +91,7 @@ def main():
     parser.add_argument("--program-dir", required=True)
     parser.add_argument("--report")
     arguments = parser.parse_args()
-    out = open(arguments.report, "w", encoding="utf-8") if arguments.report else sys.stdout
+    out = open(arguments.report, "w", encoding="utf-8", buffering=1) if arguments.report else sys.stdout
     try:
         with Session(arguments.driver, arguments.program_dir) as session:
             problems = play_steps(session, out)

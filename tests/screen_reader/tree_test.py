@@ -34,6 +34,14 @@ MOST_EVENTS = 60
 # Checks the game does not pass yet; the run fails once one passes, so that
 # it gets taken off this list.
 EXPECTED_TO_FAIL = {
+    "F2 starting a new game sends at most 60 events",
+    "the grid is a 12 x 12 table",
+    "Ctrl+R opening the rankings viewer sends at most 60 events",
+    "Right switching the viewer's ranking sends at most 60 events",
+    "Escape closing the viewer sends at most 60 events",
+    "F3 starting an evolution game sends at most 60 events",
+    "no hidden word is readable in the tree",
+    "every text question is answered within 20 s",
 }
 
 
@@ -73,10 +81,13 @@ def grid_table(nodes):
 
 
 def hidden_words(play, nodes):
+    """The level's words not shown on screen, and where the tree gives them away."""
+    example = play.driver.get("Form1.ejemplo2")
+    shown = {example["text"].upper()} if example["visible"] else set()
     words = []
     for slot in range(play.driver.get("Form1.num_palabras") + 1):
         label = play.driver.get("Form1.resultado(%d)" % slot)
-        if not label["visible"] and label["text"]:
+        if not label["visible"] and label["text"] and label["text"].upper() not in shown:
             words.append(label["text"])
     readable = []
     for word in words:
@@ -108,10 +119,11 @@ def start_evolution(play):
     play.await_value("Form1.modo_juego", 2)
 
 
-def ask_every_text(play, replay):
-    """Every text question on every control; the ones the game never answered."""
+def ask_every_text(play, replay, restarts):
+    """Every text question on every control; the ones the game never answered
+    (after `restarts` of them, the rest are not asked)."""
     hangs, after = [], None
-    for _ in range(MAX_RESTARTS + 1):
+    for _ in range(restarts + 1):
         asker = HelperProcess(play.session, "atspi_probe.py", "text", APP, *([after] if after else []))
         stalled = asker.run_to_end(play.pump, STALL_SECONDS)
         if stalled is None:
@@ -121,11 +133,11 @@ def ask_every_text(play, replay):
         after = words[1] if words and words[0] == "ask" else None
         play.session.restart_game()
         replay(play)
-    hangs.append("(gave up after %d restarts)" % MAX_RESTARTS)
+    hangs.append("(not asked further)")
     return hangs
 
 
-def run(play, out):
+def run(play, out, restarts):
     results = {}
 
     def check(name, passed, detail):
@@ -165,7 +177,7 @@ def run(play, out):
         reach_rankings(p)
         start_evolution(p)
         open_rankings(p)
-    hangs = ask_every_text(play, replay)
+    hangs = ask_every_text(play, replay, restarts)
     check("every text question is answered within %d s" % STALL_SECONDS, not hangs,
           "; ".join("no answer to: " + h for h in hangs) or "all answered")
     return results
@@ -182,7 +194,8 @@ def main():
     try:
         with Session(arguments.driver, arguments.program_dir, with_orca=False,
                      data_fixture=arguments.data_dir) as session:
-            results = run(Play(session), out)
+            # The check stops at the first question left unanswered.
+            results = run(Play(session), out, MAX_RESTARTS if arguments.report else 0)
     except Unavailable as why:
         print("SKIPPED: %s" % why)
         return SKIPPED

@@ -4,7 +4,6 @@ grid cursor from one cell to another."""
 SIDE = 12
 CELLS = SIDE * SIDE
 DIRECTION_ENTRY = 10
-TWIPS_CENTRE = 2
 
 
 def row_of(cell):
@@ -35,8 +34,7 @@ def placed_word(slot):
 
 
 def centre(control):
-    return (control["left"] + control["width"] // TWIPS_CENTRE,
-            control["top"] + control["height"] // TWIPS_CENTRE)
+    return (control["left"] + control["width"] // 2, control["top"] + control["height"] // 2)
 
 
 class Board:

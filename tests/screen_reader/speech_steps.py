@@ -174,7 +174,7 @@ STEPS = [
     Step("the about window opens, spoken once", open_about, once=r"{caption}"),
     Step("the about window is closed", close_about),
     Step("F3 starts an evolution game: theme, words, level and time", start_evolution,
-         says=r"(?i)(?=.*nivel 1)(?=.*palabras)(?=.*(02:55|2 minutos))"),
+         says=r"(?i)(?=.*nivel 1)(?=.*palabras)(?=.*(\d+:\d\d|minuto|segundo))"),
     Step("the last five seconds: one warning", last_seconds,
          once=r"(?i)(5|cinco) segundos"),
     Step("time runs out: the game-over window, spoken once", time_runs_out,

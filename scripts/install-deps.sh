@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation poppler-utils
     xvfb openbox xdotool x11-utils imagemagick
+    orca at-spi2-core python3-pyatspi dbus-x11
     dpkg-dev desktop-file-utils appstream
 )
 

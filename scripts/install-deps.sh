@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
     xvfb openbox xdotool x11-utils imagemagick
+    hyperfine python3
     dpkg-dev desktop-file-utils appstream
 )
 

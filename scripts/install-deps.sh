@@ -11,6 +11,7 @@ packages=(
     fonts-liberation poppler-utils
     xvfb openbox xdotool x11-utils imagemagick
     orca at-spi2-core python3-pyatspi dbus-x11
+    hyperfine python3
     dpkg-dev desktop-file-utils appstream
 )
 

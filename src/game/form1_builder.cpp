@@ -126,7 +126,7 @@ private:
     void clock() {
         platform::Label* stop =
             platform::makePicture(s(), QStringLiteral("stop_pict"), {6240, 50, 495, 495});
-        platform::showPicture(stop, QLatin1String(kStopPicture));
+        platform::showPictureWhenSeen(stop, QLatin1String(kStopPicture));
         f.stop_pict = stop;
         f.stop_pict->setVisible(false);
         f.minuto = platform::makeLabel(s(), QStringLiteral("minuto"), QStringLiteral("00"),

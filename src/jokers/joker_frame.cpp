@@ -63,7 +63,7 @@ void JokerFrame::build() {
         jokerButton->setObjectName(QLatin1String(design.name));
         platform::setKind(jokerButton, platform::Kind::Button);
         platform::place(jokerButton, 360, 360 + 600 * (k - 1), kButtonTwips, kButtonTwips);
-        jokerButton->setIcon(jokerPicture(k, QSize(iconPixels, iconPixels)));
+        // The picture itself is drawn when the frame first shows.
         jokerButton->setIconSize(QSize(iconPixels, iconPixels));
         platform::setPictureId(jokerButton, jokerPictureId(k));
         jokerButton->setToolTip(QString::fromUtf8(design.toolTip));
@@ -96,6 +96,16 @@ void JokerFrame::build() {
             new platform::Timer(numbered("tcomodin", k), countdown.seconds * 1000, false, this);
         connect(countdown.tick, &platform::Timer::fired, this, [this, k] { tick(k); });
         connect(countdown.end, &platform::Timer::fired, this, [this, k] { endEffect(k); });
+    }
+}
+
+void JokerFrame::showEvent(QShowEvent* event) {
+    QGroupBox::showEvent(event);
+    for (int k = 1; k <= kInGameJokers; ++k) {
+        QPushButton* jokerButton = button(k);
+        if (jokerButton->icon().isNull()) {
+            jokerButton->setIcon(jokerPicture(k, jokerButton->iconSize()));
+        }
     }
 }
 

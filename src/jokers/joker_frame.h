@@ -53,6 +53,11 @@ public:
 
     QJsonObject fields() const;
 
+protected:
+    // The jokers' pictures are drawn the first time the frame shows: the
+    // traditional mode never shows it.
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Countdown {
         QLabel* label = nullptr;

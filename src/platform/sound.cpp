@@ -2,8 +2,11 @@
 
 #include "platform/clock.h"
 #include "platform/installed.h"
-#include "platform/sound_qt.h"
+#include "platform/system.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 #include <utility>
 
 namespace quenza::platform {
@@ -12,7 +15,45 @@ namespace {
 
 Installed<SoundPlayer> installed;
 
+using MakeSoundPlayer = SoundPlayer* (*)(const QString& fxFolder);
+
+// Qt Multimedia and the audio libraries under it take longer to load than the
+// rest of the game: they come in with the first sound, not at start.
+class LoadingSoundPlayer final : public SoundPlayer {
+public:
+    void play(const QString& name) override {
+        if (!tried_) {
+            tried_ = true;
+            loaded_ = loadQtSoundPlayer();
+        }
+        if (loaded_) {
+            loaded_->play(name);
+        }
+    }
+
+private:
+    bool tried_ = false;
+    std::unique_ptr<SoundPlayer> loaded_;
+};
+
 } // namespace
+
+std::unique_ptr<SoundPlayer> loadQtSoundPlayer() {
+    const QString beside = QCoreApplication::applicationDirPath();
+    const QString libraryFolder =
+        QDir::cleanPath(beside + u'/' + QStringLiteral(QUENZA_SOUND_MODULE_FROM_BIN));
+    for (const QString& folder : {beside, libraryFolder}) {
+        QLibrary module(folder + QStringLiteral("/quenza-sound.so"));
+        if (!module.load()) {
+            continue;
+        }
+        if (auto make =
+                reinterpret_cast<MakeSoundPlayer>(module.resolve("quenza_make_sound_player"))) {
+            return std::unique_ptr<SoundPlayer>(make(folders().program + QStringLiteral("/fx")));
+        }
+    }
+    return nullptr;
+}
 
 QString& sonido() {
     static QString value = QStringLiteral("on");
@@ -26,7 +67,7 @@ void playSound(const QString& name) {
 }
 
 SoundPlayer& soundPlayer() {
-    return installed.getOr([] { return std::make_unique<QtSoundPlayer>(); });
+    return installed.getOr([] { return std::make_unique<LoadingSoundPlayer>(); });
 }
 
 void installSoundPlayer(std::unique_ptr<SoundPlayer> player) {

@@ -24,7 +24,10 @@ void playSound(const QString& name);
 SoundPlayer& soundPlayer();
 void installSoundPlayer(std::unique_ptr<SoundPlayer> player);
 
-class QtSoundPlayer; // sound_qt.h
+// The player that sounds through Qt Multimedia, from the sound module beside
+// the executable or in the installed library folder; nullptr when the module
+// is missing. Until the first sound, the default player has not loaded it.
+std::unique_ptr<SoundPlayer> loadQtSoundPlayer();
 
 // Remembers what was played, at which time of the clock.
 class RecordingSoundPlayer final : public SoundPlayer {

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QShowEvent>
 #include <QStyle>
 #include <QtMath>
 
@@ -59,6 +60,14 @@ void Label::resizeEvent(QResizeEvent* event) {
     }
     if (const QPixmap redrawn = renderPicture(id, size()); !redrawn.isNull()) {
         setPixmap(redrawn);
+    }
+}
+
+void Label::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    const QString id = pictureId(this);
+    if (!id.isEmpty() && pixmap().isNull()) {
+        setPixmap(renderPicture(id, size()));
     }
 }
 

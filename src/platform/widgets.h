@@ -8,6 +8,7 @@
 class QMouseEvent;
 class QPaintEvent;
 class QResizeEvent;
+class QShowEvent;
 
 namespace quenza::platform {
 
@@ -45,6 +46,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     // A picture is drawn afresh at the label's new size, so it stays sharp.
     void resizeEvent(QResizeEvent* event) override;
+    // A picture given only its id (showPictureWhenSeen) is drawn when the
+    // label first shows, at the size it has then.
+    void showEvent(QShowEvent* event) override;
     // Zoomed, a caption that no longer fits its designed width is drawn a
     // little smaller rather than cut (type does not grow exactly in step).
     void paintEvent(QPaintEvent* event) override;

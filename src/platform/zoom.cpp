@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/twips.h"
+#include "platform/widgets.h"
 #include "puzzle/zoom_steps.h"
 
 #include <QAbstractButton>
@@ -51,13 +52,16 @@ void rescaleFont(QWidget* widget, qreal change) {
 
 void rescaleIcon(QWidget* widget, qreal change) {
     auto* button = qobject_cast<QAbstractButton*>(widget);
-    if (button == nullptr || button->icon().isNull()) {
+    if (button == nullptr || (button->icon().isNull() && pictureId(button).isEmpty())) {
         return;
     }
     const QSize size(qRound(button->iconSize().width() * change),
                      qRound(button->iconSize().height() * change));
-    if (const QPixmap redrawn = renderPicture(pictureId(button), size); !redrawn.isNull()) {
-        button->setIcon(redrawn);
+    // A picture not drawn yet is drawn at its icon size when first seen.
+    if (!button->icon().isNull()) {
+        if (const QPixmap redrawn = renderPicture(pictureId(button), size); !redrawn.isNull()) {
+            button->setIcon(redrawn);
+        }
     }
     button->setIconSize(size);
 }
@@ -147,6 +151,15 @@ QPixmap renderPicture(const QString& id, QSize pixels) {
 void showPicture(QLabel* label, const QString& id) {
     setPictureId(label, id);
     label->setPixmap(renderPicture(id, label->size()));
+}
+
+void showPictureWhenSeen(Label* label, const QString& id) {
+    if (label->isVisible()) {
+        showPicture(label, id);
+        return;
+    }
+    setPictureId(label, id);
+    label->setPixmap(QPixmap());
 }
 
 } // namespace quenza::platform

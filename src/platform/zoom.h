@@ -11,6 +11,8 @@ class QWidget;
 
 namespace quenza::platform {
 
+class Label;
+
 // How big every window of the game is drawn, in percent (100 as designed).
 // The twips the game sets never change with it; their pixels do.
 int zoomPercent();
@@ -35,5 +37,8 @@ QPixmap renderPicture(const QString& id, QSize pixels);
 // Shows picture `id` on `label`, drawn at the label's size, and redrawn
 // whenever that size changes.
 void showPicture(QLabel* label, const QString& id);
+// As showPicture, but a label not yet on screen draws the picture only when
+// it first shows (platform::Label), so a picture never seen is never drawn.
+void showPictureWhenSeen(Label* label, const QString& id);
 
 } // namespace quenza::platform

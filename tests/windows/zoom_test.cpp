@@ -121,8 +121,9 @@ private Q_SLOTS:
         auto* joker = child<QAbstractButton>(form.get(), QStringLiteral("mostrar"));
         const QSize icon = joker->iconSize();
         platform::setZoom(250);
-        // The sign is drawn afresh when it next shows.
+        // The sign and the jokers are drawn afresh when they next show.
         stop->setVisible(true);
+        child<QWidget>(form.get(), QStringLiteral("Comodines"))->setVisible(true);
         QCOMPARE(stop->pixmap().deviceIndependentSize().toSize(), stop->size());
         QCOMPARE(joker->iconSize(), icon * 2.5);
         QCOMPARE(joker->icon().availableSizes().value(0), icon * 2.5);

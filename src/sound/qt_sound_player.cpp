@@ -1,21 +1,20 @@
-#include "platform/sound_qt.h"
-
-#include "platform/system.h"
+#include "sound/qt_sound_player.h"
 
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
+#include <utility>
 
-namespace quenza::platform {
+namespace quenza::sound {
 
-QtSoundPlayer::QtSoundPlayer() = default;
+QtSoundPlayer::QtSoundPlayer(QString fxFolder) : fxFolder_(std::move(fxFolder)) {}
 
 QtSoundPlayer::~QtSoundPlayer() {
     qDeleteAll(effects_);
 }
 
 QSoundEffect* QtSoundPlayer::effect(const QString& name) {
-    const QString path = folders().program + QStringLiteral("/fx/") + name + QStringLiteral(".wav");
+    const QString path = fxFolder_ + u'/' + name + QStringLiteral(".wav");
     const auto found = effects_.constFind(path);
     if (found != effects_.constEnd()) {
         return found.value();
@@ -44,4 +43,4 @@ void QtSoundPlayer::play(const QString& name) {
     playing_ = next;
 }
 
-} // namespace quenza::platform
+} // namespace quenza::sound

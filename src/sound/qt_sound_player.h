@@ -4,25 +4,25 @@
 
 #include <QHash>
 #include <QString>
-#include <memory>
 
 class QSoundEffect;
 
-namespace quenza::platform {
+namespace quenza::sound {
 
-// Plays fx/<name>.wav of the program's data folder through QSoundEffect, which
-// loads and plays asynchronously. Each sound is loaded once and kept.
-class QtSoundPlayer final : public SoundPlayer {
+// Plays <fx folder>/<name>.wav through QSoundEffect, which loads and plays
+// asynchronously. Each sound is loaded once and kept.
+class QtSoundPlayer final : public platform::SoundPlayer {
 public:
-    QtSoundPlayer();
+    explicit QtSoundPlayer(QString fxFolder);
     ~QtSoundPlayer() override;
     void play(const QString& name) override;
 
 private:
     QSoundEffect* effect(const QString& name);
 
+    QString fxFolder_;
     QHash<QString, QSoundEffect*> effects_; // by path; nullptr: no such file
     QSoundEffect* playing_ = nullptr;
 };
 
-} // namespace quenza::platform
+} // namespace quenza::sound

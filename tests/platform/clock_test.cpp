@@ -38,7 +38,8 @@ private Q_SLOTS:
         timer("b", 1000);
         timer("c", 500);
         // c re-arms after each firing but keeps its place behind a and b.
-        QCOMPARE(advance(2000), "c@500 a@1000 b@1000 c@1000 c@1500 a@2000 b@2000 c@2000");
+        QCOMPARE(advance(2000),
+                 QStringLiteral("c@500 a@1000 b@1000 c@1000 c@1500 a@2000 b@2000 c@2000"));
     }
 
     void switchingOnAgainOrSettingTheIntervalRestarts() {
@@ -46,14 +47,14 @@ private Q_SLOTS:
         timer("b", 1000);
         Timer& off = timer("off", 400, false);
         a.setEnabled(true); // same instant: only the order changes
-        QCOMPARE(advance(1000), "b@1000 a@1000");
+        QCOMPARE(advance(1000), QStringLiteral("b@1000 a@1000"));
         advance(300);
         a.setEnabled(true);
-        QCOMPARE(advance(1000), "b@2000 a@2300");
+        QCOMPARE(advance(1000), QStringLiteral("b@2000 a@2300"));
         advance(200);
         a.setInterval(1000);  // the same value still restarts it
         off.setInterval(100); // a timer that is off stays off
-        QCOMPARE(advance(1000), "b@3000 a@3500");
+        QCOMPARE(advance(1000), QStringLiteral("b@3000 a@3500"));
         QVERIFY(!off.isEnabled());
     }
 
@@ -69,7 +70,8 @@ private Q_SLOTS:
                 late.setEnabled(true);
             }
         });
-        QCOMPARE(advance(2000), "first@1000 late@1300 late@1600 late@1900 first@2000");
+        QCOMPARE(advance(2000),
+                 QStringLiteral("first@1000 late@1300 late@1600 late@1900 first@2000"));
     }
 
     void aHandlerMaySwitchItsOwnTimerOffAndOn() {
@@ -77,22 +79,22 @@ private Q_SLOTS:
         Timer& again = timer("again", 100);
         connect(&once, &Timer::fired, this, [&] { once.setEnabled(false); });
         connect(&again, &Timer::fired, this, [&] { again.setEnabled(true); });
-        QCOMPARE(advance(300), "once@100 again@100 again@200 again@300");
+        QCOMPARE(advance(300), QStringLiteral("once@100 again@100 again@200 again@300"));
     }
 
     void anIntervalOfZeroNeverFiresButStaysOn() {
         Timer& silent = timer("silent", 0);
-        QCOMPARE(advance(10000), "");
+        QCOMPARE(advance(10000), QStringLiteral(""));
         QVERIFY(silent.isEnabled());
         silent.setInterval(2000);
-        QCOMPARE(advance(2000), "silent@12000");
+        QCOMPARE(advance(2000), QStringLiteral("silent@12000"));
     }
 
     void afterFireRunsAfterEachFiring() {
         timer("a", 250);
         static_cast<VirtualClock&>(clock()).advance(
             600, [this] { log_.append(QStringLiteral("after@%1").arg(clock().nowMs())); });
-        QCOMPARE(advance(0), "a@250 after@250 a@500 after@500");
+        QCOMPARE(advance(0), QStringLiteral("a@250 after@250 a@500 after@500"));
     }
 
     void theRealClockDrivesAQTimer() {

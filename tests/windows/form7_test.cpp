@@ -160,19 +160,25 @@ private Q_SLOTS:
                               QStringLiteral("-9"), QStringLiteral("59:59"),
                               QStringLiteral("17-5-2002")}));
         QCOMPARE(row(viewer, 14).mid(1, 5),
-                 (QStringList{"E15", "15", "-15", "1:00:05", "17-5-2002"}));
+                 (QStringList{QStringLiteral("E15"), QStringLiteral("15"), QStringLiteral("-15"),
+                              QStringLiteral("1:00:05"), QStringLiteral("17-5-2002")}));
         choose(viewer, "tradi");
         checkView(viewer, kTraditional);
-        QCOMPARE(row(viewer, 4), (QStringList{"       5", "T5", "8", "Tema", "01:35", "5-3-2002"}));
+        QCOMPARE(row(viewer, 4),
+                 (QStringList{QStringLiteral("       5"), QStringLiteral("T5"), QStringLiteral("8"),
+                              QStringLiteral("Tema"), QStringLiteral("01:35"),
+                              QStringLiteral("5-3-2002")}));
         QCOMPARE(row(viewer, 14).at(0), QStringLiteral("     15"));
         QCOMPARE(row(viewer, 14).at(1), QStringLiteral("T15"));
     }
 
     void emptyOrDamagedRankingsShowWhatCanBeRead() {
         const QString damaged = gameState().ruta_file05;
-        QVERIFY(platform::replaceLines(damaged, {"95,8,\"Uno\",\"Tema\",#2002-03-05#",
-                                                 "8,\"sin cerrar", "99999,8,\"x\",\"y\",#z#",
-                                                 ",,,,,,", "", "96,7,\"Dos\",\"T\",#2002-03-06#"}));
+        QVERIFY(platform::replaceLines(
+            damaged,
+            {QStringLiteral("95,8,\"Uno\",\"Tema\",#2002-03-05#"), QStringLiteral("8,\"sin cerrar"),
+             QStringLiteral("99999,8,\"x\",\"y\",#z#"), QStringLiteral(",,,,,,"),
+             QStringLiteral(""), QStringLiteral("96,7,\"Dos\",\"T\",#2002-03-06#")}));
         const QByteArray before = fileBytes(damaged);
         QPointer<Form7> viewer = open();
         QVERIFY(QFile::exists(gameState().ruta_file04)); // a missing ranking is created empty

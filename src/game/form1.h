@@ -111,6 +111,7 @@ private:
     void evolutionLayout();
     void showLevelTime(int seconds);
     void applyJokerBeforeLevel(int comodinn);
+    void stopLevelJokers();
     void evolution_timer_Timer();
     void segundos60_Timer();
     void stop1_Timer();

@@ -38,6 +38,7 @@ void Form1::tickCountDown() {
     if (state == CountDown::FiveSecondsLeft) {
         platform::playSound(QStringLiteral("sirena"));
     } else if (state == CountDown::TimeUp) {
+        stopLevelJokers();
         hide();
         handOver(handOffs_.showEvolutionGameOver, "the game over");
         Timer1->setEnabled(false);

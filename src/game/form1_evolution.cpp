@@ -130,6 +130,16 @@ void Form1::applyJokerBeforeLevel(int comodinn) {
     }
 }
 
+// Time is up: the jokers stop with the level, as when a level is finished.
+// The Game Over board only pushes the joker frame aside, so a button left
+// enabled there would still answer its key, and an effect left running would
+// end on the board of a game already over.
+void Form1::stopLevelJokers() {
+    Comodines->endLevel();
+    gameState().board.visor = false;
+    Shape3->setVisible(false);
+}
+
 void Form1::finishLevel() {
     Shape3->setVisible(false);
     Comodines->endLevel();

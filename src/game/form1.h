@@ -117,7 +117,10 @@ private:
     void stop1_Timer();
     void stop2_Timer();
 
-    // Clock.
+    // Clock. Held (with the joker-time window) while the player cannot reach
+    // the board: the rankings viewer, a message box.
+    void holdClock();
+    void releaseClock();
     void Timer1_Timer();
     void tickClockUp();
     void tickCountDown();

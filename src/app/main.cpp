@@ -1,23 +1,28 @@
 #include "command_line.h"
+#include "desktop_check.h"
 #include "platform/system.h"
 #include "platform/zoom.h"
 #include "shell/application.h"
 
 #include <QApplication>
+#include <optional>
+#include <variant>
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = quenza::app::runPrintingCommand(argc, argv)) {
+    const std::variant<int, quenza::app::GameOptions> command =
+        quenza::app::readCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&command)) {
         return *status;
     }
-    QApplication app(argc, argv);
-    quenza::setUpApplication();
-    const std::optional<quenza::app::GameOptions> options =
-        quenza::app::readGameOptions(QApplication::arguments());
-    if (!options) {
-        return quenza::app::kUsageError;
+    const auto& options = std::get<quenza::app::GameOptions>(command);
+    std::optional<QApplication> app;
+    {
+        const quenza::app::DesktopCheck desktop;
+        app.emplace(argc, argv);
     }
-    quenza::platform::setThemesFile(options->themesFile);
-    quenza::platform::setZoom(options->zoomPercent);
+    quenza::setUpApplication();
+    quenza::platform::setThemesFile(options.themesFile);
+    quenza::platform::setZoom(options.zoomPercent.value_or(100));
     quenza::Application game;
     game.start();
     return QApplication::exec();

@@ -91,6 +91,18 @@ elseif(CASE STREQUAL "wrong_command_line")
     run_quenza(2 --version --zoom 175)
     expect_match(stderr "${err}" "--zoom admite 100, 125, 150, 200, 250 o 300, no «175»")
     run_quenza(0 --version --zoom 150%)
+elseif(CASE STREQUAL "no_display")
+    # A game's command line is judged before the window system is looked for;
+    # Qt's own options are left to Qt.
+    run_quenza(2 --bogus)
+    expect_match(stderr "${err}" "^quenza: opción desconocida: --bogus\n")
+    run_quenza(2 -platform offscreen --zoom 175)
+    expect_match(stderr "${err}" "--zoom admite 100")
+    # Without a display the player is told so in one line, with no core dump.
+    run_quenza(1)
+    expect_match(stderr "${err}" "^quenza: el juego necesita un escritorio gráfico[^\n]*\n$")
+    run_quenza(1 --zoom 150 -style fusion)
+    expect_match(stderr "${err}" "^quenza: el juego necesita un escritorio gráfico[^\n]*\n$")
 else()
     message(FATAL_ERROR "unknown case ${CASE}")
 endif()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <initializer_list>
 
 class QAction;
 class QWidget;
@@ -31,14 +30,5 @@ void describeGridCell(QWidget* cell, int index, CellSight sight);
 // caption without the '&'. Describe an entry as it is built, before a screen
 // reader first reads it.
 void describeMenuEntry(QAction* entry, const QString& description);
-
-// The descriptions of the menu entries of the window called `window`, by
-// entry name, for menus built where their entries cannot be described one by
-// one. Returns true, so that it can initialise a constant as the program loads.
-struct MenuEntryText {
-    const char* name;
-    const char* description;
-};
-bool describeMenuEntries(const char* window, std::initializer_list<MenuEntryText> entries);
 
 } // namespace quenza::platform

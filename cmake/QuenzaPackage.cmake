@@ -71,7 +71,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # links it and the shared-library scan cannot find it; its Wayland plugin
 # lets the game run natively on a Wayland desktop. The game's labels ask
 # for Arial, which Liberation Sans stands in for, metric for metric.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own texts (context menus, standard buttons) come in Spanish from its
+# translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 
 include(CPack)

@@ -3,8 +3,10 @@
 #include "platform/system.h"
 #include "platform/zoom.h"
 #include "shell/application.h"
+#include "shell/zoom_memory.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <optional>
 #include <variant>
 
@@ -22,8 +24,11 @@ int main(int argc, char* argv[]) {
     }
     quenza::setUpApplication();
     quenza::platform::setThemesFile(options.themesFile);
-    quenza::platform::setZoom(options.zoomPercent.value_or(100));
+    // The player's own settings: ~/.config/quenza/quenza.conf on Linux.
+    QSettings settings(QStringLiteral("quenza"), QStringLiteral("quenza"));
+    quenza::platform::setZoom(quenza::startingZoom(settings, options.zoomPercent));
     quenza::Application game;
+    quenza::rememberZoomChoices(game, settings);
     game.start();
     return QApplication::exec();
 }

@@ -80,7 +80,9 @@ Application::Application(QObject* parent) : QObject(parent) {
     font.setPointSizeF(8.25);
     platform::setDesignedApplicationFont(font);
     platform::setPictureRenderer(pictureById);
-    qApp->installEventFilter(new ZoomKeys(this));
+    auto* zoomKeys = new ZoomKeys(this);
+    connect(zoomKeys, &ZoomKeys::zoomChosen, this, &Application::zoomChosen);
+    qApp->installEventFilter(zoomKeys);
 }
 
 Application::~Application() {

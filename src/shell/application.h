@@ -35,6 +35,10 @@ public:
     // The main window, once the splash has handed over (null before).
     Form1* form1() const;
 
+Q_SIGNALS:
+    // The player chose this zoom with the zoom keys.
+    void zoomChosen(int percent);
+
 private:
     void openMainWindow();
     Form6& help();

@@ -68,9 +68,12 @@ set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${quenza_deb_arch})
 set(CPACK_DEBIAN_FILE_NAME quenza_${PROJECT_VERSION}_${quenza_deb_arch}.deb)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its window-system plugin (xcb) at run time, so no binary
-# links it and the shared-library scan cannot find it. The game's labels ask
+# links it and the shared-library scan cannot find it; its Wayland plugin
+# lets the game run natively on a Wayland desktop. The game's labels ask
 # for Arial, which Liberation Sans stands in for, metric for metric.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Qt's own texts (context menus, standard buttons) come in Spanish from its
+# translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 
 include(CPack)

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config clang-format
     qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
-    qt6-qpa-plugins libgl-dev
+    qt6-qpa-plugins libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation poppler-utils
     xvfb openbox xdotool x11-utils imagemagick

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <algorithm>
+#include <array>
 #include <iostream>
 #include <vector>
 
@@ -260,16 +261,9 @@ int runWorksheet(const WorksheetOptions& options, char* program) {
 
 } // namespace
 
-std::optional<int> runPrintingCommand(int argc, char* argv[]) {
-    const CommandLine line(argumentsOf(argc, argv));
+std::variant<int, GameOptions> readCommandLine(int argc, char* argv[]) {
+    const CommandLine line(withoutQtOptions(argumentsOf(argc, argv)));
     const QCommandLineParser& parser = line.parser;
-    if (!parser.isSet(line.help) && !parser.isSet(line.version) &&
-        !parser.isSet(line.checkThemes) && !line.worksheetAsked()) {
-        // An option this parser does not know may be one of Qt's (-platform,
-        // -style, ...): only QApplication can tell, so a game's command line
-        // is judged once it exists.
-        return std::nullopt;
-    }
     if (line.wrong()) {
         return line.tellWhatIsWrong();
     }
@@ -285,24 +279,72 @@ std::optional<int> runPrintingCommand(int argc, char* argv[]) {
     if (parser.isSet(line.worksheet)) {
         return runWorksheet(line.worksheetOptions(), argv[0]);
     }
-    return checkThemesCommand(parser.value(line.checkThemes), std::cout, std::cerr);
-}
-
-std::optional<GameOptions> readGameOptions(const QStringList& arguments) {
-    const CommandLine line(arguments);
-    if (line.wrong()) {
-        line.tellWhatIsWrong();
-        return std::nullopt;
+    if (parser.isSet(line.checkThemes)) {
+        return checkThemesCommand(parser.value(line.checkThemes), std::cout, std::cerr);
     }
     GameOptions options;
-    if (line.parser.isSet(line.themes)) {
+    if (parser.isSet(line.themes)) {
         // A missing file is the game's to report, as it reports a missing temas.tem.
-        options.themesFile = QFileInfo(line.parser.value(line.themes)).absoluteFilePath();
+        options.themesFile = QFileInfo(parser.value(line.themes)).absoluteFilePath();
     }
-    if (line.parser.isSet(line.zoom)) {
-        options.zoomPercent = *parseZoom(line.parser.value(line.zoom).toStdString());
+    if (parser.isSet(line.zoom)) {
+        options.zoomPercent = *parseZoom(parser.value(line.zoom).toStdString());
     }
     return options;
+}
+
+QStringList withoutQtOptions(const QStringList& arguments) {
+    // The options QApplication takes out of the command line, written with one
+    // dash or two, and whether each takes the next argument as its value.
+    struct QtOption {
+        QLatin1StringView name;
+        bool takesValue;
+    };
+    static constexpr std::array<QtOption, 21> kQtOptions{{
+        {QLatin1StringView("platform"), true},
+        {QLatin1StringView("platformpluginpath"), true},
+        {QLatin1StringView("platformtheme"), true},
+        {QLatin1StringView("plugin"), true},
+        {QLatin1StringView("qwindowgeometry"), true},
+        {QLatin1StringView("qwindowtitle"), true},
+        {QLatin1StringView("qwindowicon"), true},
+        {QLatin1StringView("geometry"), true},
+        {QLatin1StringView("title"), true},
+        {QLatin1StringView("icon"), true},
+        {QLatin1StringView("display"), true},
+        {QLatin1StringView("name"), true},
+        {QLatin1StringView("visual"), true},
+        {QLatin1StringView("session"), true},
+        {QLatin1StringView("style"), true},
+        {QLatin1StringView("stylesheet"), true},
+        {QLatin1StringView("reverse"), false},
+        {QLatin1StringView("widgetcount"), false},
+        {QLatin1StringView("testability"), false},
+        {QLatin1StringView("nograb"), false},
+        {QLatin1StringView("dograb"), false},
+    }};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        QStringView name(argument);
+        if (i == 0 || !name.startsWith(u'-')) {
+            kept.append(argument);
+            continue;
+        }
+        name = name.mid(name.startsWith(u"--") ? 2 : 1);
+        if (name.startsWith(u"qmljsdebugger=") || name.startsWith(u"style=") ||
+            name.startsWith(u"stylesheet=")) {
+            continue;
+        }
+        const auto* known = std::find_if(kQtOptions.begin(), kQtOptions.end(),
+                                         [name](const QtOption& qt) { return name == qt.name; });
+        if (known == kQtOptions.end()) {
+            kept.append(argument);
+        } else if (known->takesValue) {
+            ++i;
+        }
+    }
+    return kept;
 }
 
 } // namespace quenza::app

@@ -1,24 +1,34 @@
 #include "command_line.h"
+#include "desktop_check.h"
 #include "platform/system.h"
 #include "platform/zoom.h"
 #include "shell/application.h"
+#include "shell/zoom_memory.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <optional>
+#include <variant>
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = quenza::app::runPrintingCommand(argc, argv)) {
+    const std::variant<int, quenza::app::GameOptions> command =
+        quenza::app::readCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&command)) {
         return *status;
     }
-    QApplication app(argc, argv);
-    quenza::setUpApplication();
-    const std::optional<quenza::app::GameOptions> options =
-        quenza::app::readGameOptions(QApplication::arguments());
-    if (!options) {
-        return quenza::app::kUsageError;
+    const auto& options = std::get<quenza::app::GameOptions>(command);
+    std::optional<QApplication> app;
+    {
+        const quenza::app::DesktopCheck desktop;
+        app.emplace(argc, argv);
     }
-    quenza::platform::setThemesFile(options->themesFile);
-    quenza::platform::setZoom(options->zoomPercent);
+    quenza::setUpApplication();
+    quenza::platform::setThemesFile(options.themesFile);
+    // The player's own settings: ~/.config/quenza/quenza.conf on Linux.
+    QSettings settings(QStringLiteral("quenza"), QStringLiteral("quenza"));
+    quenza::platform::setZoom(quenza::startingZoom(settings, options.zoomPercent));
     quenza::Application game;
+    quenza::rememberZoomChoices(game, settings);
     game.start();
     return QApplication::exec();
 }

@@ -113,12 +113,16 @@ private:
     void evolutionLayout();
     void showLevelTime(int seconds);
     void applyJokerBeforeLevel(int comodinn);
+    void stopLevelJokers();
     void evolution_timer_Timer();
     void segundos60_Timer();
     void stop1_Timer();
     void stop2_Timer();
 
-    // Clock.
+    // Clock. Held (with the joker-time window) while the player cannot reach
+    // the board: the rankings viewer, a message box.
+    void holdClock();
+    void releaseClock();
     void Timer1_Timer();
     void tickClockUp();
     void tickCountDown();

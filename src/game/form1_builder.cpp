@@ -5,6 +5,7 @@
 #include "form1_accessibility.h"
 #include "game_state.h"
 #include "jokers/joker_frame.h"
+#include "platform/accessible.h"
 #include "platform/controls.h"
 #include "platform/look.h"
 #include "platform/timer.h"
@@ -212,58 +213,88 @@ private:
         every(f.stop2, &Form1::stop2_Timer);
     }
 
+    // Every entry is described for screen readers as it is made: what
+    // choosing it does.
+    static QAction* described(QAction* entry, const char* description) {
+        platform::describeMenuEntry(entry, QString::fromUtf8(description));
+        return entry;
+    }
+    static QMenu* described(QMenu* menu, const char* description) {
+        described(menu->menuAction(), description);
+        return menu;
+    }
+    static QMenu* barMenu(QMenuBar* bar, const char* name, const QString& caption,
+                          const char* description) {
+        QMenu* menu = bar->addMenu(caption);
+        menu->setObjectName(QLatin1String(name) + QStringLiteral("_menu"));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return described(menu, description);
+    }
+
     void menus() {
         QMenuBar* bar = f.menuBar();
-        QMenu* jugar = bar->addMenu(QStringLiteral("Jugar"));
-        jugar->setObjectName(QStringLiteral("jugar_menu"));
-        jugar->menuAction()->setObjectName(QStringLiteral("jugar"));
-        QMenu* nuevo =
-            platform::makeSubmenu(jugar, QStringLiteral("nuevo"), QStringLiteral("Nueva partida"));
-        f.tradicional = platform::makeMenuEntry(nuevo, QStringLiteral("tradicional"),
-                                                QStringLiteral("Tradicional"));
+        QMenu* jugar =
+            barMenu(bar, "jugar", QStringLiteral("Jugar"), "Partidas: empezar, guardar y cargar");
+        QMenu* nuevo = described(
+            platform::makeSubmenu(jugar, QStringLiteral("nuevo"), QStringLiteral("Nueva partida")),
+            "Empieza una partida nueva");
+        f.tradicional = described(platform::makeMenuEntry(nuevo, QStringLiteral("tradicional"),
+                                                          QStringLiteral("Tradicional")),
+                                  "Empieza una partida tradicional");
         platform::makeSeparator(nuevo, QStringLiteral("n"));
-        f.evolution = platform::makeMenuEntry(nuevo, QStringLiteral("evolution"),
-                                              QStringLiteral("Evolution"));
-        f.guardame =
-            platform::makeMenuEntry(jugar, QStringLiteral("guardame"), QStringLiteral("Guardar"));
+        f.evolution = described(platform::makeMenuEntry(nuevo, QStringLiteral("evolution"),
+                                                        QStringLiteral("Evolution")),
+                                "Empieza una partida Evolution, por niveles y con comodines");
+        f.guardame = described(
+            platform::makeMenuEntry(jugar, QStringLiteral("guardame"), QStringLiteral("Guardar")),
+            "Guarda la partida Evolution en curso");
         f.guardame->setEnabled(false);
-        f.cargame =
-            platform::makeMenuEntry(jugar, QStringLiteral("cargame"), QStringLiteral("Cargar"));
+        f.cargame = described(
+            platform::makeMenuEntry(jugar, QStringLiteral("cargame"), QStringLiteral("Cargar")),
+            "Sigue la partida Evolution guardada");
         f.addPrintEntry(jugar);
 
         f.rankings = bar->addAction(QStringLiteral("Rankings"));
         f.rankings->setObjectName(QStringLiteral("rankings"));
+        described(f.rankings, "Muestra los mejores resultados de cada modo");
 
-        QMenu* opciones = bar->addMenu(QStringLiteral("Opciones"));
-        opciones->setObjectName(QStringLiteral("opciones_menu"));
-        opciones->menuAction()->setObjectName(QStringLiteral("opciones"));
-        QMenu* sonido = platform::makeSubmenu(opciones, QStringLiteral("menu_sonido"),
-                                              QStringLiteral("Sonido"));
-        f.con_sonido =
-            platform::makeMenuEntry(sonido, QStringLiteral("con_sonido"), QStringLiteral("ON"));
-        f.sin_sonido =
-            platform::makeMenuEntry(sonido, QStringLiteral("sin_sonido"), QStringLiteral("OFF"));
+        QMenu* opciones = barMenu(bar, "opciones", QStringLiteral("Opciones"), "Sonido y rankings");
+        QMenu* sonido = described(platform::makeSubmenu(opciones, QStringLiteral("menu_sonido"),
+                                                        QStringLiteral("Sonido")),
+                                  "Activa o silencia los sonidos del juego");
+        f.con_sonido = described(
+            platform::makeMenuEntry(sonido, QStringLiteral("con_sonido"), QStringLiteral("ON")),
+            "Activa los sonidos del juego");
+        f.sin_sonido = described(
+            platform::makeMenuEntry(sonido, QStringLiteral("sin_sonido"), QStringLiteral("OFF")),
+            "Silencia los sonidos del juego");
         for (QAction* entry : {f.con_sonido, f.sin_sonido}) {
             entry->setCheckable(true);
         }
         f.con_sonido->setChecked(true);
         platform::makeSeparator(opciones, QStringLiteral("nn"));
-        QMenu* reiniciar = platform::makeSubmenu(opciones, QStringLiteral("Reiniciar_rank"),
-                                                 QStringLiteral("Reiniciar Rankings"));
-        f.reinicio_rank_evol = platform::makeMenuEntry(
-            reiniciar, QStringLiteral("reinicio_rank_evol"), QStringLiteral("Evolution"));
-        f.reinicio_rank_trad = platform::makeMenuEntry(
-            reiniciar, QStringLiteral("reinicio_rank_trad"), QStringLiteral("Tradicional"));
+        QMenu* reiniciar =
+            described(platform::makeSubmenu(opciones, QStringLiteral("Reiniciar_rank"),
+                                            QStringLiteral("Reiniciar Rankings")),
+                      "Borra los resultados de un ranking");
+        f.reinicio_rank_evol =
+            described(platform::makeMenuEntry(reiniciar, QStringLiteral("reinicio_rank_evol"),
+                                              QStringLiteral("Evolution")),
+                      "Borra el ranking del modo Evolution");
+        f.reinicio_rank_trad =
+            described(platform::makeMenuEntry(reiniciar, QStringLiteral("reinicio_rank_trad"),
+                                              QStringLiteral("Tradicional")),
+                      "Borra el ranking del modo Tradicional");
         f.reinicio_rank_evol->setEnabled(false);
         f.reinicio_rank_trad->setEnabled(false);
 
-        QMenu* ayuda = bar->addMenu(QStringLiteral("Ayuda"));
-        ayuda->setObjectName(QStringLiteral("ayuda_menu"));
-        ayuda->menuAction()->setObjectName(QStringLiteral("ayuda"));
-        f.contenido = platform::makeMenuEntry(ayuda, QStringLiteral("contenido"),
-                                              QStringLiteral("Contenido"));
-        f.acerca = platform::makeMenuEntry(ayuda, QStringLiteral("acerca"),
-                                           QStringLiteral("Acerca de Quenza"));
+        QMenu* ayuda = barMenu(bar, "ayuda", QStringLiteral("Ayuda"), "Ayuda y datos del juego");
+        f.contenido = described(platform::makeMenuEntry(ayuda, QStringLiteral("contenido"),
+                                                        QStringLiteral("Contenido")),
+                                "Muestra cómo se juega y qué hacen los comodines");
+        f.acerca = described(platform::makeMenuEntry(ayuda, QStringLiteral("acerca"),
+                                                     QStringLiteral("Acerca de Quenza")),
+                             "Muestra la versión y los autores del juego");
 
         connectMenus();
     }

@@ -37,6 +37,11 @@ void Form1::tickCountDown() {
         announceLastSeconds(this);
         platform::playSound(QStringLiteral("sirena"));
     } else if (state == CountDown::TimeUp) {
+        stopLevelJokers();
+        // From level 26 on the joker-time window outlasts the count-down; it
+        // closes with the level, or its label and sound would carry on after
+        // the game.
+        segundos60->setEnabled(false);
         hide();
         handOver(handOffs_.showEvolutionGameOver, "the game over");
         Timer1->setEnabled(false);

@@ -133,6 +133,16 @@ void Form1::applyJokerBeforeLevel(int comodinn) {
     }
 }
 
+// Time is up: the jokers stop with the level, as when a level is finished.
+// The Game Over board only pushes the joker frame aside, so a button left
+// enabled there would still answer its key, and an effect left running would
+// end on the board of a game already over.
+void Form1::stopLevelJokers() {
+    Comodines->endLevel();
+    gameState().board.visor = false;
+    Shape3->setVisible(false);
+}
+
 void Form1::finishLevel() {
     Shape3->setVisible(false);
     Comodines->endLevel();
@@ -188,18 +198,26 @@ void Form1::hideStopPicture() {
 }
 
 void Form1::pauseForRankings() {
+    holdClock();
+    setEnabled(false);
+}
+
+void Form1::resumeAfterRankings() {
+    setEnabled(true);
+    releaseClock();
+}
+
+void Form1::holdClock() {
     clockWasRunning_ = Timer1->isEnabled();
     jokerWindowWasRunning_ = segundos60->isEnabled();
     Timer1->setEnabled(false);
     segundos60->setEnabled(false);
-    setEnabled(false);
 }
 
-// Only what the viewer paused starts again: a clock held by Tiempo, stopped
-// by a game over or a joker window already run out stays as it was (else
-// the count-down would run on below 00:00 after a game over).
-void Form1::resumeAfterRankings() {
-    setEnabled(true);
+// Only what was held starts again: a clock held by Tiempo, stopped by a game
+// over or a joker window already run out stays as it was (else the
+// count-down would run on below 00:00 after a game over).
+void Form1::releaseClock() {
     const GameMode mode = gameState().modo_juego;
     if (mode != GameMode::None && clockWasRunning_) {
         Timer1->setEnabled(true);

@@ -1,7 +1,6 @@
 // The menu entries that act on the main window itself, and its own surface.
 #include "form1.h"
 #include "game_state.h"
-#include "platform/accessible.h"
 #include "platform/look.h"
 #include "platform/sound.h"
 #include "platform/text_file.h"
@@ -19,29 +18,6 @@ bool hasEntries(const QString& rankingPath) {
     return platform::fileSize(rankingPath) > 0;
 }
 
-// What each menu entry does, for screen readers. The menus are built with the
-// window, elsewhere; these are registered as the program loads, so they are in
-// place before a screen reader first reads an entry.
-[[maybe_unused]] const bool kMenuEntriesDescribed = platform::describeMenuEntries(
-    "Form1", {
-                 {"jugar", "Partidas: empezar, guardar y cargar"},
-                 {"nuevo", "Empieza una partida nueva"},
-                 {"tradicional", "Empieza una partida tradicional"},
-                 {"evolution", "Empieza una partida Evolution, por niveles y con comodines"},
-                 {"guardame", "Guarda la partida Evolution en curso"},
-                 {"cargame", "Sigue la partida Evolution guardada"},
-                 {"rankings", "Muestra los mejores resultados de cada modo"},
-                 {"opciones", "Sonido y rankings"},
-                 {"menu_sonido", "Activa o silencia los sonidos del juego"},
-                 {"con_sonido", "Activa los sonidos del juego"},
-                 {"sin_sonido", "Silencia los sonidos del juego"},
-                 {"Reiniciar_rank", "Borra los resultados de un ranking"},
-                 {"reinicio_rank_evol", "Borra el ranking del modo Evolution"},
-                 {"reinicio_rank_trad", "Borra el ranking del modo Tradicional"},
-                 {"ayuda", "Ayuda y datos del juego"},
-                 {"contenido", "Muestra cómo se juega y qué hacen los comodines"},
-                 {"acerca", "Muestra la versión y los autores del juego"},
-             });
 } // namespace
 
 void Form1::con_sonido_Click() {

@@ -21,9 +21,11 @@ void Form1::guardame_Click() {
     if (!platform::replaceLines(state.ruta_file03, lines)) {
         // The one write failure the player hears about: they asked for this
         // save and would otherwise believe it made. One line, in the game's
-        // plain tone; the game goes on behind it.
+        // plain tone; the level's clock waits while it is read.
+        holdClock();
         platform::showMessage(this, QStringLiteral("Quenza"),
-                              QStringLiteral("No se ha podido guardar la partida."));
+                              QStringLiteral("No se ha podido guardar la partida."),
+                              [this] { releaseClock(); });
     }
 }
 
@@ -36,9 +38,12 @@ void Form1::cargame_Click() {
     const auto saved = parseSavedGame(lines);
     if (!saved) {
         // A damaged or foreign file is refused and kept as it is, so nothing
-        // the player saved is ever thrown away; the game goes on unchanged.
+        // the player saved is ever thrown away; the game goes on unchanged,
+        // its clock waiting while the message is read.
+        holdClock();
         platform::showMessage(this, QStringLiteral("Quenza"),
-                              QStringLiteral("No se puede leer la partida guardada."));
+                              QStringLiteral("No se puede leer la partida guardada."),
+                              [this] { releaseClock(); });
         return;
     }
     restoreSavedGame(*saved, state, state.award_counters);

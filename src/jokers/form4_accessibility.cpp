@@ -7,28 +7,23 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <array>
 
 namespace quenza {
 
 namespace {
 
-constexpr std::array<const char*, kJokerKinds> kJokerNames{
-    "Mostrar", "Mostrar3", "Eliminar", "Visor", "Tiempo", "Finalizar", "UniDireccion", "Suerte"};
-
 // The sign's joker and what it does to its stock.
 QString signText(const QLabel* sign, int joker) {
     const bool plus = sign->text() == u"+";
-    return jokerName(joker) + (plus ? QStringLiteral(": uno más") : QStringLiteral(": uno menos"));
+    return spokenJokerName(joker) +
+           (plus ? QStringLiteral(": uno más") : QStringLiteral(": uno menos"));
 }
 
 } // namespace
 
-QString jokerName(int joker) {
-    if (joker < 1 || joker > kJokerKinds) {
-        return {};
-    }
-    return QLatin1String(kJokerNames[static_cast<size_t>(joker - 1)]);
+QString spokenJokerName(int joker) {
+    const std::string_view name = jokerName(joker);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 void describeLevelWindow(QWidget* window, QLabel* label2, QLabel* nivel, QGroupBox* frame,
@@ -49,7 +44,7 @@ void describeStock(QAbstractButton* control, QLabel* stock, int joker) {
     // Singular for one joker left, as the main window's jokers read.
     const QString left =
         count == u"1" ? QStringLiteral("queda 1") : QStringLiteral("quedan ") + count;
-    const QString name = jokerName(joker) + QStringLiteral(": ") + left;
+    const QString name = spokenJokerName(joker) + QStringLiteral(": ") + left;
     const QString use = joker == kSuerte ? QStringLiteral("Comodín: ")
                                          : QStringLiteral("Comodín para el siguiente nivel: ");
     platform::setAccessibleText(control, name, use + control->toolTip());
@@ -57,14 +52,14 @@ void describeStock(QAbstractButton* control, QLabel* stock, int joker) {
 }
 
 void announceAward(QLabel* slot, int joker) {
-    platform::announce(slot, QStringLiteral("Comodín obtenido: ") + jokerName(joker),
+    platform::announce(slot, QStringLiteral("Comodín obtenido: ") + spokenJokerName(joker),
                        slot->toolTip());
 }
 
 void describeAwards(QLabel* label3, const std::vector<int>& jokers) {
     QStringList names;
     for (const int joker : jokers) {
-        names.append(jokerName(joker));
+        names.append(spokenJokerName(joker));
     }
     const QString list = names.isEmpty() ? QStringLiteral("ninguno") : names.join(u", ");
     platform::setAccessibleText(label3, label3->text() + u' ' + list,

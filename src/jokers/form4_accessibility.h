@@ -14,8 +14,9 @@ namespace quenza {
 // What a screen reader reads on the level-complete window. Each is called
 // where what it describes changes.
 
-// The joker as the player knows it, 1..8: "Mostrar" .. "Suerte".
-QString jokerName(int joker);
+// The joker as the player knows it, 1..8: "Mostrar" .. "Suerte", as a screen
+// reader says it.
+QString spokenJokerName(int joker);
 
 // The window, its header ("Has terminado el nivel 3"), the frame and the
 // button that goes on.

@@ -1,34 +1,21 @@
 // The joker frame's texts for screen readers.
 #include "jokers/joker_frame_accessibility.h"
 
+#include "jokers/form4_accessibility.h"
 #include "platform/accessible.h"
-#include "puzzle/evolution.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
-#include <array>
 
 namespace quenza {
-
-namespace {
-
-// Jokers 1..6 as the player knows them.
-constexpr std::array<const char*, kInGameJokers> kJokerNames{"Mostrar", "Mostrar3", "Eliminar",
-                                                             "Visor",   "Tiempo",   "Finalizar"};
-
-QString jokerName(int joker) {
-    return QLatin1String(kJokerNames[static_cast<size_t>(joker - 1)]);
-}
-
-} // namespace
 
 void describeJokerStock(QPushButton* button, QLabel* stock, int joker) {
     const QString count = stock->text();
     // Singular for one joker left, as the word counter does.
     const QString left =
         count == u"1" ? QStringLiteral("queda 1") : QStringLiteral("quedan ") + count;
-    const QString name = jokerName(joker) + QStringLiteral(": ") + left;
+    const QString name = spokenJokerName(joker) + QStringLiteral(": ") + left;
     // The button's hover text says what the joker does.
     platform::setAccessibleText(button, name, QStringLiteral("Comodín: ") + button->toolTip());
     platform::setAccessibleText(stock, name, QStringLiteral("Comodines que quedan"));
@@ -38,7 +25,7 @@ void describeJokerCountdown(QLabel* countdown, int joker) {
     platform::readTextsFrom(
         countdown,
         [countdown, joker] {
-            return jokerName(joker) + QStringLiteral(": ") +
+            return spokenJokerName(joker) + QStringLiteral(": ") +
                    QString::number(countdown->text().toInt()) + QStringLiteral(" segundos");
         },
         [] { return QStringLiteral("Tiempo que le queda al comodín"); });
@@ -66,7 +53,7 @@ void announceJoker(QWidget* window, int joker, const QStringList& shown) {
         effect = QStringLiteral("nivel superado");
         break;
     }
-    platform::announce(window, QStringLiteral("Comodín ") + jokerName(joker) +
+    platform::announce(window, QStringLiteral("Comodín ") + spokenJokerName(joker) +
                                    QStringLiteral(": ") + effect);
 }
 

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
 class QAction;
@@ -50,14 +49,5 @@ void focusTableCell(QWidget* container, int index);
 // caption without the '&'. Describe an entry as it is built, before a screen
 // reader first reads it.
 void describeMenuEntry(QAction* entry, const QString& description);
-
-// The descriptions of the menu entries of the window called `window`, by
-// entry name, for menus built where their entries cannot be described one by
-// one. Returns true, so that it can initialise a constant as the program loads.
-struct MenuEntryText {
-    const char* name;
-    const char* description;
-};
-bool describeMenuEntries(const char* window, std::initializer_list<MenuEntryText> entries);
 
 } // namespace quenza::platform

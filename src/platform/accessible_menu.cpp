@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -16,13 +15,6 @@ namespace quenza::platform {
 namespace {
 
 const char* const kDescriptionProperty = "quenzaMenuEntryDescription";
-
-// "Form1.tradicional": the descriptions registered for entries of menus built
-// elsewhere, by window and entry name.
-QHash<QString, QString>& registered() {
-    static QHash<QString, QString> descriptions;
-    return descriptions;
-}
 
 // The caption as read aloud: "&Jugar" is "Jugar", "A && B" is "A & B".
 QString withoutMnemonic(const QString& caption) {
@@ -51,29 +43,9 @@ QWidget* ownerOf(const QAction* entry) {
     return nullptr;
 }
 
-// The window holding the menu (bar) `owner`: nested menus are windows of their
-// own, so this climbs past them.
-const QWidget* menuWindow(const QWidget* owner) {
-    const QWidget* widget = owner;
-    while (widget != nullptr &&
-           (qobject_cast<const QMenu*>(widget) != nullptr || !widget->isWindow())) {
-        widget = widget->parentWidget();
-    }
-    return widget;
-}
-
-// The description given to the entry itself, else the one registered for its
-// window and name; empty when it has none.
+// The description given to the entry; empty when it has none.
 QString menuEntryDescription(const QAction* entry) {
-    const QString own = entry->property(kDescriptionProperty).toString();
-    if (!own.isEmpty()) {
-        return own;
-    }
-    const QWidget* window = menuWindow(ownerOf(entry));
-    if (window == nullptr) {
-        return {};
-    }
-    return registered().value(window->objectName() + u'.' + entry->objectName());
+    return entry->property(kDescriptionProperty).toString();
 }
 
 // Qt reads no description for a menu entry, so a described entry gets a
@@ -227,15 +199,6 @@ void describeMenuEntry(QAction* entry, const QString& description) {
     entry->setProperty(kDescriptionProperty, description);
     QAccessibleEvent event(entry, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
-}
-
-bool describeMenuEntries(const char* window, std::initializer_list<MenuEntryText> entries) {
-    installReaders();
-    for (const MenuEntryText& entry : entries) {
-        registered().insert(QLatin1String(window) + u'.' + QLatin1String(entry.name),
-                            QString::fromUtf8(entry.description));
-    }
-    return true;
 }
 
 } // namespace quenza::platform

@@ -8,6 +8,16 @@
 
 namespace quenza {
 
+std::string_view jokerName(int joker) {
+    static constexpr std::array<std::string_view, kJokerKinds> kNames{
+        "Mostrar", "Mostrar3",  "Eliminar",     "Visor",
+        "Tiempo",  "Finalizar", "UniDireccion", "Suerte"};
+    if (joker < 1 || joker > kJokerKinds) {
+        return {};
+    }
+    return kNames[static_cast<std::size_t>(joker - 1)];
+}
+
 namespace {
 
 bool isStockJoker(int joker) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quenza {
@@ -26,6 +27,10 @@ enum Joker : int {
 inline constexpr int kJokerKinds = 8;   // 1..8 are the game's jokers
 inline constexpr int kInGameJokers = 6; // 1..6 have a button on the main window
 inline constexpr int kEliminarDraws = 46;
+
+// The joker as the player knows it, 1..8: "Mostrar" .. "Suerte"; empty for
+// any other number.
+std::string_view jokerName(int joker);
 
 // The evolution game: level, score, game time, joker stock and the flags and
 // streaks the level-complete window rewards. Every counter is 16-bit and

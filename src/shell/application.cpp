@@ -20,7 +20,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
 
 namespace quenza {
 
@@ -55,6 +57,15 @@ void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("quenza"));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    // The game speaks only Spanish, whatever the system's language. Without
+    // Qt's translations installed its own texts stay in English.
+    auto* qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QStringLiteral("qtbase_es"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qtTexts);
+    } else {
+        delete qtTexts;
+    }
 }
 
 Application::Application(QObject* parent) : QObject(parent) {
@@ -69,7 +80,9 @@ Application::Application(QObject* parent) : QObject(parent) {
     font.setPointSizeF(8.25);
     platform::setDesignedApplicationFont(font);
     platform::setPictureRenderer(pictureById);
-    qApp->installEventFilter(new ZoomKeys(this));
+    auto* zoomKeys = new ZoomKeys(this);
+    connect(zoomKeys, &ZoomKeys::zoomChosen, this, &Application::zoomChosen);
+    qApp->installEventFilter(zoomKeys);
 }
 
 Application::~Application() {

@@ -16,8 +16,9 @@ class Inicio;
 
 // What the game and the driver both ask of the application object, right
 // after creating it: the same names (so the same per-user folder) and
-// version. No display name is set: a desktop would append it to every window
-// title, and the titles must read exactly the captions the game sets.
+// version, and Qt's own texts (a text box's context menu, standard buttons)
+// in Spanish. No display name is set: a desktop would append it to every
+// window title, and the titles must read exactly the captions the game sets.
 void setUpApplication();
 
 // Wires the game's windows together: the splash first, then the main window,
@@ -33,6 +34,10 @@ public:
     void start();
     // The main window, once the splash has handed over (null before).
     Form1* form1() const;
+
+Q_SIGNALS:
+    // The player chose this zoom with the zoom keys.
+    void zoomChosen(int percent);
 
 private:
     void openMainWindow();

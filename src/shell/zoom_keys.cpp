@@ -47,6 +47,7 @@ bool ZoomKeys::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     platform::setZoom(*asked);
+    Q_EMIT zoomChosen(*asked);
     return true;
 }
 

@@ -11,6 +11,10 @@ class ZoomKeys final : public QObject {
 public:
     explicit ZoomKeys(QObject* parent = nullptr);
 
+Q_SIGNALS:
+    // The player chose this zoom with a key.
+    void zoomChosen(int percent);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -134,6 +134,18 @@ elseif(CASE STREQUAL "worksheet_errors")
     expect_match(stderr "${err}" "no se puede escribir .*: es una carpeta")
     file(GLOB left "${WORK}/*")
     expect_match("what is left in ${WORK}" "${left}" "^$")
+elseif(CASE STREQUAL "no_display")
+    # A game's command line is judged before the window system is looked for;
+    # Qt's own options are left to Qt.
+    run_quenza(2 --bogus)
+    expect_match(stderr "${err}" "^quenza: opción desconocida: --bogus\n")
+    run_quenza(2 -platform offscreen --zoom 175)
+    expect_match(stderr "${err}" "--zoom admite 100")
+    # Without a display the player is told so in one line, with no core dump.
+    run_quenza(1)
+    expect_match(stderr "${err}" "^quenza: el juego necesita un escritorio gráfico[^\n]*\n$")
+    run_quenza(1 --zoom 150 -style fusion)
+    expect_match(stderr "${err}" "^quenza: el juego necesita un escritorio gráfico[^\n]*\n$")
 else()
     message(FATAL_ERROR "unknown case ${CASE}")
 endif()

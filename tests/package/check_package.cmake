@@ -43,8 +43,12 @@ foreach(field IN ITEMS "Package: quenza\n" "Version: ${VERSION}\n" "Architecture
 endforeach()
 if(NOT control MATCHES "\nDepends: [^\n]*libqt6widgets6[^\n]*\n"
    OR NOT control MATCHES "\nDepends: [^\n]*libqt6multimedia6"
-   OR NOT control MATCHES "\nDepends: [^\n]*qt6-qpa-plugins")
+   OR NOT control MATCHES "\nDepends: [^\n]*qt6-qpa-plugins"
+   OR NOT control MATCHES "\nDepends: [^\n]*qt6-translations-l10n")
     message(FATAL_ERROR "Depends lacks the Qt libraries or the platform plugins:\n${control}")
+endif()
+if(NOT control MATCHES "\nRecommends: [^\n]*qt6-wayland")
+    message(FATAL_ERROR "Recommends lacks Qt's Wayland plugin:\n${control}")
 endif()
 
 # Where desktops and the game look for the files, and nothing under /usr/local.

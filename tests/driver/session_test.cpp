@@ -72,7 +72,7 @@ public:
         for (const auto& [name, interval] :
              {std::pair{u"tcomodin3"_s, 400}, {u"Timer1"_s, 1000}, {u"segundos60"_s, 1000}}) {
             connect(new platform::Timer(name, interval, true, this), &platform::Timer::fired, this,
-                    [this, name] { tick(name); });
+                    [this, name = name] { tick(name); });
         }
     }
 

@@ -3,6 +3,7 @@
 
 #include "jokers/form4_accessibility.h"
 #include "platform/accessible.h"
+#include "puzzle/evolution.h"
 
 #include <QLabel>
 #include <QPushButton>

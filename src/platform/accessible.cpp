@@ -1,6 +1,7 @@
 #include "platform/accessible.h"
 
 #include "platform/accessible_readers.h"
+#include "puzzle/spoken_spanish.h"
 
 #include <QWidget>
 
@@ -9,8 +10,14 @@ namespace quenza::platform {
 namespace {
 
 // Qt tells readers of each change itself; returns whether anything changed.
-bool store(QWidget* control, const QString& name, const QString& description) {
+QString spoken(const QString& text) {
+    return QString::fromStdString(withSpanishAccents(text.toStdString()));
+}
+
+bool store(QWidget* control, const QString& shownName, const QString& shownDescription) {
     installReaders();
+    const QString name = spoken(shownName);
+    const QString description = spoken(shownDescription);
     bool changed = false;
     if (control->accessibleName() != name) {
         control->setAccessibleName(name);

@@ -5,6 +5,7 @@
 #include "platform/accessible_readers.h"
 
 #include "platform/accessible.h"
+#include "puzzle/spoken_spanish.h"
 #include "puzzle/text_spans.h"
 
 #include <QAccessible>
@@ -53,6 +54,10 @@ public:
         return t == QAccessible::Name ? static_cast<Announcer*>(widget())->message : QString();
     }
 };
+
+QString spoken(const QString& text) {
+    return QString::fromStdString(withSpanishAccents(text.toStdString()));
+}
 
 bool silencedWhileHidden(const QWidget* control) {
     return control->window()->property(kSilenceHidden).toBool() &&
@@ -125,12 +130,14 @@ public:
             if (!label()->accessibleName().isEmpty()) {
                 return label()->accessibleName();
             }
-            return plainText();
+            return spoken(plainText());
         }
         if (t == QAccessible::Description && liveDescription(object(), live)) {
             return live;
         }
-        return QAccessibleWidget::text(t);
+        // A description left to Qt falls back on the tool tip's own spelling.
+        return t == QAccessible::Description ? spoken(QAccessibleWidget::text(t))
+                                             : QAccessibleWidget::text(t);
     }
 
     // QAccessibleTableCellInterface

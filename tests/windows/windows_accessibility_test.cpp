@@ -117,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(nameOf(about), QStringLiteral("Acerca de Quenza"));
         QCOMPARE(nameOf(control(about, "horas")), QStringLiteral("Horas empleadas: 110"));
         QCOMPARE(nameOf(control(about, "lblVersion(1)")), QStringLiteral("Horas empleadas: 110"));
-        QVERIFY(nameOf(control(about, "num")).startsWith(QStringLiteral("Numero de sopas")));
+        QVERIFY(nameOf(control(about, "num")).startsWith(QStringLiteral("Número de sopas")));
         expectNoFaults(about);
     }
 
@@ -127,7 +127,7 @@ private Q_SLOTS:
         child<QAction>(help, QStringLiteral("evolution"))->trigger();
         const QString evolution = descriptionOf(help);
         QVERIFY(evolution.contains(QStringLiteral("Evolution")));
-        QCOMPARE(nameOf(control(help, "Image1(2)")), QStringLiteral("Comodín UniDireccion"));
+        QCOMPARE(nameOf(control(help, "Image1(2)")), QStringLiteral("Comodín UniDirección"));
         QVERIFY(!descriptionOf(control(help, "Label2(2)")).isEmpty());
         expectNoFaults(help);
 
@@ -162,7 +162,7 @@ private Q_SLOTS:
         auto* over = shown(new Form5(*main));
         QCOMPARE(nameOf(over), QStringLiteral("Game over"));
         QCOMPARE(nameOf(control(over, "Label3")), QStringLiteral("Nivel conseguido: 7"));
-        QCOMPARE(nameOf(control(over, "Label6")), QStringLiteral("Puntuacion: 345"));
+        QCOMPARE(nameOf(control(over, "Label6")), QStringLiteral("Puntuación: 345"));
         QVERIFY(descriptionOf(over).contains(QStringLiteral("Nivel conseguido: 7")));
         expectNoFaults(over);
     }
@@ -187,7 +187,7 @@ private Q_SLOTS:
         }
         QWidget* slot = control(limbo, "Picture1(0)");
         QVERIFY(!slot->isHidden());
-        QCOMPARE(descriptionOf(slot), QStringLiteral("Comodin que ganas cada 3 niveles"));
+        QCOMPARE(descriptionOf(slot), QStringLiteral("Comodín que ganas cada 3 niveles"));
         const QString joker = nameOf(slot).section(QStringLiteral(": "), 1);
         QCOMPARE(nameOf(slot), QStringLiteral("Comodín obtenido: ") + joker);
         QCOMPARE(nameOf(control(limbo, "Label3")), QStringLiteral("Comodines obtenidos: ") + joker);
@@ -221,7 +221,7 @@ private Q_SLOTS:
         QCOMPARE(nameOf(viewer), QStringLiteral("Rankings - Evolution"));
         QWidget* name = control(viewer, "nombre(0)");
         QCOMPARE(nameOf(name), QStringLiteral("Puesto 1, Nombre: Ana"));
-        QCOMPARE(descriptionOf(name), QStringLiteral("Puesto 1: Ana, Nivel 3, Puntuacion 120, "
+        QCOMPARE(descriptionOf(name), QStringLiteral("Puesto 1: Ana, Nivel 3, Puntuación 120, "
                                                      "Tiempo 02:05, Fecha 17-5-2002"));
         QCOMPARE(nameOf(control(viewer, "posicion(0)")), QStringLiteral("Puesto 1"));
         QCOMPARE(descriptionOf(control(viewer, "fecha(1)")),

@@ -154,6 +154,11 @@ private Q_SLOTS:
         QCOMPARE(state.puntuacion, 100 + 10 * 7);
         QCOMPARE(host->stopHidden, 1);
         QCOMPARE(child<QLabel>(form, QStringLiteral("nivel"))->text(), QStringLiteral("7"));
+        // No Suerte has been played: no kind is drawn.
+        const QJsonArray drawn = form->fields().value(QStringLiteral("sorteado")).toArray();
+        for (int k = 1; k <= 7; ++k) {
+            QCOMPARE(drawn.at(k).toInt(), 0);
+        }
         const QRect opening = platform::twipsOf(form);
         QCOMPARE(opening, QRect(1200 + 7965 / 2, 900 + 5625 / 2, 100, 100));
 

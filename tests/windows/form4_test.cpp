@@ -292,6 +292,13 @@ private Q_SLOTS:
         QVERIFY(form.isNull());
     }
 
+    void theLastBoxIsChosenLikeTheOthers() {
+        QPointer<Form4> form = open();
+        grow(form);
+        tickAndCross(form, kUniDireccion);
+        QCOMPARE(field(form, "valor"), int(kUniDireccion));
+    }
+
     // The close box continues as "Continuar" does, even during the growth, and
     // the awards that growth would have ended in are not given; a joker ticked
     // before a Suerte play took its last one is not used.

@@ -56,28 +56,13 @@ elseif(CASE STREQUAL "check_clean")
     expect_match(stderr "${err}" "^$")
 elseif(CASE STREQUAL "check_damaged")
     run_quenza(1 --check-themes "${FIXTURES}/damaged.tem")
-    # One line per problem, in line order, then the summary. Line 5 is in
-    # Windows-1252 and is reported in UTF-8, as the game reads it.
-    set(any "[^\n]*")
-    set(expected
-        "línea 2: la línea está vacía"
-        "línea 3: a la palabra 1 «\"pera» le falta la comilla del final ${any}: el juego lee «per»"
-        "línea 3: a la palabra 2 «uva\"» le falta la comilla del principio ${any}: el juego lee «va»"
-        "línea 4: la cantidad de palabras es 12 y caben 10 como mucho: ${any} escriba 2\\."
-        "línea 5: el título «Café de la mañana y de la tarde» tiene 31 caracteres"
-        "línea 6: repite el tema de la línea 1 "
-        "línea 7: la palabra «golondrinas» tiene 11 letras"
-        "línea 8: la cantidad de palabras «tres» no es un número: el juego lee 0 ${any} escriba 3\\."
-        "8 temas leídos, 6 se pueden jugar, 8 problemas\\.")
-    set(rest "${out}")
-    foreach(pattern IN LISTS expected)
-        if(NOT rest MATCHES "^(${pattern}${any})\n")
-            message(FATAL_ERROR "the next line should match ${pattern}:\n${out}")
-        endif()
-        string(LENGTH "${CMAKE_MATCH_1}\n" done)
-        string(SUBSTRING "${rest}" ${done} -1 rest)
-    endforeach()
-    expect_match("what follows the summary" "${rest}" "^$")
+    # The messages are the checker's own, tested beside it; here: one line per
+    # problem in line order, line 5's Windows-1252 title shown in UTF-8, the
+    # summary last.
+    set(line "[^\n]*\n")
+    expect_match(stdout "${out}" "^línea 2: ${line}línea 3: ${line}línea 3: ${line}línea 4: ${line}\
+línea 5: [^\n]*«Café de la mañana ${line}línea 6: ${line}línea 7: ${line}línea 8: ${line}\
+8 temas leídos, 6 se pueden jugar, 8 problemas\\.\n$")
     expect_match(stderr "${err}" "^$")
 elseif(CASE STREQUAL "check_missing")
     run_quenza(2 --check-themes "${FIXTURES}/no-such-file.tem")

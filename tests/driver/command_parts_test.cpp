@@ -1,5 +1,6 @@
 // The driver's own pieces that need no window: splitting command lines,
-// naming targets and paths, the expect operators and the answer lines.
+// naming targets and paths, and the expect operators, which must never let a
+// scenario pass that should fail. Keys and answers are played by the scenarios.
 #include "driver/answer.h"
 #include "driver/command_words.h"
 #include "driver/comparison.h"
@@ -63,25 +64,6 @@ private Q_SLOTS:
         }
     }
 
-    // The names of the keys command, held keys included; one key per name.
-    void namesKeys() {
-        const auto key = [](const QString& name) {
-            return parseKeyName(name).value_or(QKeyCombination(Qt::Key_unknown)).toCombined();
-        };
-        QCOMPARE(key(u"Left"_s), QKeyCombination(Qt::Key_Left).toCombined());
-        QCOMPARE(key(u"Space"_s), QKeyCombination(Qt::Key_Space).toCombined());
-        QCOMPARE(key(u"Return"_s), QKeyCombination(Qt::Key_Return).toCombined());
-        QCOMPARE(key(u"Escape"_s), QKeyCombination(Qt::Key_Escape).toCombined());
-        QCOMPARE(key(u"F2"_s), QKeyCombination(Qt::Key_F2).toCombined());
-        QCOMPARE(key(u"1"_s), QKeyCombination(Qt::Key_1).toCombined());
-        QCOMPARE(key(u"Ctrl+S"_s), QKeyCombination(Qt::ControlModifier, Qt::Key_S).toCombined());
-        QCOMPARE(key(u"Ctrl++"_s), QKeyCombination(Qt::ControlModifier, Qt::Key_Plus).toCombined());
-        QCOMPARE(key(u"Ctrl+0"_s), QKeyCombination(Qt::ControlModifier, Qt::Key_0).toCombined());
-        for (const QString& bad : {u""_s, u"Frobnicate"_s, u"Left,Right"_s, u"Ctrl+"_s}) {
-            QVERIFY2(!parseKeyName(bad), qPrintable(bad));
-        }
-    }
-
     // "ACTUAL OP EXPECTED": whether expect holds, fails, or refuses to compare.
     void comparesAsExpectDoes_data() {
         QTest::addColumn<QString>("line");
@@ -117,14 +99,6 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(got, verdict);
-    }
-
-    // The failure line and a value list are pinned by the command-line and
-    // session tests.
-    void writesAnswersOnOneLineInTheContractOrder() {
-        QCOMPARE(answerLine(endedAnswer(u"Adiós\n"_s)),
-                 QByteArray(R"({"ok":true,"ended":true,"message":"Adiós\n"})"));
-        QCOMPARE(answerLine(valueAnswer(QJsonValue())), QByteArray(R"({"ok":true,"value":null})"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 #include "platform/timer.h"
+#include "qt_test_registry.h"
 
 #include <QTest>
 #include <QTimer>
@@ -113,7 +114,8 @@ private Q_SLOTS:
     }
 };
 
+QUENZA_QT_TEST(ClockTest)
+
 } // namespace quenza::platform
 
-QTEST_GUILESS_MAIN(quenza::platform::ClockTest)
 #include "clock_test.moc"

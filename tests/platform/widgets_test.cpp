@@ -2,6 +2,7 @@
 #include "platform/message_box.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
+#include "qt_test_registry.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -134,7 +135,8 @@ private Q_SLOTS:
     }
 };
 
+QUENZA_QT_TEST(WidgetsTest)
+
 } // namespace quenza::platform
 
-QTEST_MAIN(quenza::platform::WidgetsTest)
 #include "widgets_test.moc"

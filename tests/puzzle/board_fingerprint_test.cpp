@@ -9,11 +9,8 @@
 #include "puzzle/text.h"
 #include "puzzle/theme.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
 #include <gtest/gtest.h>
-#include <span>
 #include <string_view>
 
 namespace quenza {
@@ -149,59 +146,6 @@ TEST(SeededBoards, AreTheSameBoardsAsEverForEverySeed) {
     for (const Case& c : kCases) {
         EXPECT_EQ(fingerprintOf(c.line, true), c.restarting) << c.name << ", restarting";
         EXPECT_EQ(fingerprintOf(c.line, false), c.continuing) << c.name << ", continuing";
-    }
-}
-
-// The exchange sort the game first used, kept here as the reference order.
-void exchangeSort(std::span<std::int16_t> cells) {
-    for (size_t p = 0; p < cells.size(); ++p) {
-        for (size_t q = p + 1; q < cells.size(); ++q) {
-            if (cells[p] > cells[q]) {
-                std::swap(cells[p], cells[q]);
-            }
-        }
-    }
-}
-
-TEST(sortSlots, PutsAnySlotInTheOrderOfTheExchangeSort) {
-    // Runs up and down with zeros after them (the usual slot), and the odd
-    // contents a saved game may bring: gaps, repeats, negatives, zeros first.
-    std::uint64_t bits = 12345;
-    const auto next = [&bits](int below) {
-        bits = mix(bits);
-        return static_cast<int>(bits % static_cast<std::uint64_t>(below));
-    };
-    for (int round = 0; round < 2000; ++round) {
-        Board board;
-        for (SlotCells& slot : board.celdas_palabra) {
-            const int length = next(kMaxLetters + 1);
-            const int start = 1 + next(kCells);
-            const int step = next(3) == 0 ? -1 - next(13) : 1 + next(13);
-            for (int k = 0; k < length; ++k) {
-                slot[static_cast<size_t>(k)] = static_cast<std::int16_t>(start + k * step);
-            }
-            if (round % 2 == 1) { // damage one cell
-                slot[static_cast<size_t>(next(kMaxLetters))] =
-                    static_cast<std::int16_t>(next(300) - 100);
-            }
-            slot[kDirectionPos] = static_cast<std::int16_t>(next(9));
-        }
-        std::array<SlotCells, kSlots> expected = board.celdas_palabra;
-        for (SlotCells& slot : expected) {
-            exchangeSort(std::span(slot).first(kMaxLetters));
-        }
-
-        sortSlots(board);
-
-        EXPECT_EQ(board.celdas_palabra, expected) << "round " << round;
-        Selection selection{};
-        for (std::int16_t& cell : selection) {
-            cell = static_cast<std::int16_t>(next(200) - 50);
-        }
-        Selection sorted = selection;
-        exchangeSort(sorted);
-        sortSelection(selection);
-        EXPECT_EQ(selection, sorted) << "round " << round;
     }
 }
 

@@ -250,22 +250,6 @@ TEST(DrawEliminarCells, RedrawsWordCellsAndRecordsEveryDrawInOrder) {
     EXPECT_EQ(random.reseeds, 0);
 }
 
-TEST(DrawEliminarCells, NeverAWordCellOverManyDraws) {
-    const Board board = boardWithWords();
-    SeededRandom random(20240611);
-    std::set<int> hidden;
-    for (int play = 0; play < 200; ++play) {
-        for (const auto cell : drawEliminarCells(board, random)) {
-            ASSERT_GE(cell, 1);
-            ASSERT_LE(cell, kCells);
-            ASSERT_TRUE(board.celda_libre[cell]) << cell;
-            hidden.insert(cell);
-        }
-    }
-    // Every filler cell can be drawn.
-    EXPECT_EQ(hidden.size(), static_cast<size_t>(kCells - 22));
-}
-
 TEST(DrawEliminarCells, ABoardWithoutFillerCellsDrawsNothing) {
     Board board;
     board.celda_libre.fill(false);

@@ -43,14 +43,16 @@ TEST(Utf8, MalformedBytesAreReplacementCharactersNeverLetters) {
 }
 
 TEST(Utf8, ValidityRejectsExactlyWhatDecodesAsReplacement) {
-    for (const std::string_view valid : {"", "Ni\xC3\xB1o", "\xE2\x82\xAC", "\xF0\x9F\x98\x80",
-                                         "\xEF\xBB\xBF", "\xF4\x8F\xBF\xBF"}) {
+    // The first and last lead byte of each length: "¿" is C2 BF.
+    for (const std::string_view valid :
+         {"", "\xC2\xBFNi\xC3\xB1o?", "\xDF\xBF", "\xE0\xA0\x80", "\xE2\x82\xAC", "\xEF\xBB\xBF",
+          "\xF0\x90\x80\x80", "\xF0\x9F\x98\x80", "\xF4\x8F\xBF\xBF"}) {
         EXPECT_TRUE(isValidUtf8(valid)) << valid;
         EXPECT_EQ(fromUtf8(valid).find(U'\uFFFD'), Word::npos) << valid;
     }
     for (const std::string_view invalid :
-         {"Ni\xF1o", "ab\xC3", "\xC3\xC3\xB1", "\x80", "\xC0\xAC", "\xED\xA0\x80",
-          "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF"}) {
+         {"Ni\xF1o", "ab\xC3", "\xC3\xC3\xB1", "\x80", "\xC0\xAC", "\xC1\xBF", "\xE0\x9F\xBF",
+          "\xF0\x8F\xBF\xBF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF"}) {
         EXPECT_FALSE(isValidUtf8(invalid)) << invalid;
         EXPECT_NE(fromUtf8(invalid).find(U'\uFFFD'), Word::npos) << invalid;
     }

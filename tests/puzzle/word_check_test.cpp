@@ -145,44 +145,5 @@ TEST(Captions, OneWordLeftIsSingular) {
     }
 }
 
-// Plays generated boards with the pointer: every placed word is found by
-// clicking its two ends (alternately first-to-last and last-to-first), and the
-// game ends with the counter at zero.
-TEST(PlayedBoards, EveryWordIsFoundByClickingItsEnds) {
-    const Word line = U"1,\"t\",\"10\",\"abecedario\",\"zanahorias\",\"pingüino\",\"cigüeña\","
-                      U"\"ñandú\",\"zorro\",\"oso\",\"pez\",\"yak\",\"ratón\"";
-    for (std::uint64_t seed = 1; seed <= 100 && !::testing::Test::HasFailure(); ++seed) {
-        SCOPED_TRACE(::testing::Message() << "seed " << seed);
-        testing::SeededRandom random(seed);
-        Board board;
-        fillBoard(board, random);
-        placeTheme(board, line, 0, random);
-        const WordList list = readWordList(board);
-        SelectionState state;
-
-        for (int slot = 0; slot < kSlots; ++slot) {
-            const SlotCells& cells = board.celdas_palabra[slot];
-            if (!board.slotPlaced(slot)) {
-                continue;
-            }
-            const int first = *std::find_if(cells.begin(), cells.end() - 1,
-                                            [](std::int16_t c) { return c != 0; });
-            const int last = cells[kMaxLetters - 1];
-            const bool backwards = (seed + slot) % 2 == 0;
-            const int numeroBefore = board.numero;
-
-            clickCell(state, backwards ? last : first, board.celdas_seleccion);
-            EXPECT_FALSE(matchingSlot(board).has_value()); // the first click finds nothing
-            pointerMoved(state, backwards ? first : last);
-            clickCell(state, backwards ? first : last, board.celdas_seleccion);
-            ASSERT_EQ(matchingSlot(board), slot);
-            EXPECT_EQ(markWordFound(board, slot).word, list.resultado[slot]);
-            EXPECT_EQ(board.numero, numeroBefore - 1);
-            EXPECT_FALSE(matchingSlot(board).has_value()); // the emptied selection
-        }
-        EXPECT_EQ(board.numero, 0);
-    }
-}
-
 } // namespace
 } // namespace quenza

@@ -1,3 +1,4 @@
+#include "byte_files.h"
 #include "rankings/ranking_store.h"
 
 #include <QDir>
@@ -8,23 +9,15 @@
 namespace quenza {
 namespace {
 
+using testing::bytesOf;
+using testing::writeBytes;
+
 TraditionalEntry trad(int tiempo, std::string nombre = "Player") {
     return {static_cast<std::int16_t>(tiempo), 8, std::move(nombre), "Tema", Date{2002, 5, 17}};
 }
 
 QByteArray lineOf(const TraditionalEntry& entry) {
     return QByteArray::fromStdString(formatLine(entry)) + "\r\n";
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -45,8 +38,8 @@ private Q_SLOTS:
     }
 
     void aRewriteKeepsEveryOtherLineAsItWasWithCrLf() {
-        writeBytes(ranking_,
-                   "basura\n60,8,\"A\",\"T\",#2002-05-17#\n120,8,\"B\",\"T\",#2002-05-17#");
+        QVERIFY(writeBytes(
+            ranking_, "basura\n60,8,\"A\",\"T\",#2002-05-17#\n120,8,\"B\",\"T\",#2002-05-17#"));
         QCOMPARE(store().qualify(trad(90)).posicion_nueva, 2); // the damaged line has no place
         QVERIFY(store().insert(trad(90, "José \"Pepe\", el ñu")));
         QCOMPARE(bytesOf(ranking_), QByteArray("basura\r\n"
@@ -56,23 +49,12 @@ private Q_SLOTS:
                                                "120,8,\"B\",\"T\",#2002-05-17#\r\n"));
     }
 
-    void aRewriteNeverGarblesAUtf8LineBesideAWindows1252One() {
-        const QByteArray pena = "60,8,\"Peña\",\"Otoño\",#2002-05-17#\r\n";
-        writeBytes(ranking_, pena + "120,8,\"Mu\xF1oz\",\"T\",#2002-05-17#\r\n");
-        QVERIFY(store().insert(trad(90)));
-        QVERIFY(store().insert(trad(150)));
-        // The Windows-1252 line now holds the same name in UTF-8.
-        QCOMPARE(bytesOf(ranking_), pena + lineOf(trad(90)) +
-                                        "120,8,\"Muñoz\",\"T\",#2002-05-17#\r\n" +
-                                        lineOf(trad(150)));
-    }
-
     void damagedLinesNeitherLockTheRankingNorStayAboveARealTime() {
         QByteArray damaged;
         for (int i = 0; i < 15; ++i) {
             damaged += "roto " + QByteArray::number(i) + "\r\n";
         }
-        writeBytes(ranking_, damaged);
+        QVERIFY(writeBytes(ranking_, damaged));
         const auto first = store().qualify(trad(500));
         QVERIFY(first.qualifies && first.posicion_nueva == kNoPlace);
         QVERIFY(store().insert(trad(500)));
@@ -82,40 +64,8 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(ranking_), damaged + lineOf(trad(100)) + lineOf(trad(500)));
     }
 
-    void aFullRankingAdmitsPlaceFourteenOnly() {
-        QByteArray full; // 10 s to 150 s
-        for (int i = 1; i <= 15; ++i) {
-            full += lineOf(trad(10 * i));
-        }
-        writeBytes(ranking_, full);
-        const auto fifteen = store().qualify(trad(145));
-        const auto fourteen = store().qualify(trad(135));
-        QVERIFY(fifteen.posicion_nueva == 15 && !fifteen.qualifies);
-        QVERIFY(fourteen.posicion_nueva == 14 && fourteen.qualifies);
-    }
-
-    void aFailedRewriteKeepsTheOldRanking() {
-        const QByteArray old = "60,8,\"A\",\"T\",#2002-05-17#\r\n";
-        writeBytes(ranking_, old);
-        QVERIFY(QDir().mkpath(scratch_)); // the scratch file cannot be written
-        QVERIFY(!store().insert(trad(1)));
-        QCOMPARE(bytesOf(ranking_), old);
-    }
-
-    void anUnusableFolderFailsQuietly() {
-        const QString notAFolder = dir_.filePath(QStringLiteral("datos"));
-        writeBytes(notAFolder, "x");
-        const RankingStore broken(notAFolder + QStringLiteral("/file05.sop"),
-                                  notAFolder + QStringLiteral("/file06.sop"));
-        QCOMPARE(broken.lineCount(), 0);
-        QVERIFY(broken.qualify(trad(1)).qualifies);
-        QVERIFY(!broken.insert(trad(1)));
-        broken.reset();
-        QCOMPARE(bytesOf(notAFolder), QByteArray("x"));
-    }
-
     void aMissingOrResetRankingIsCreatedEmptyOnlyWhenRead() {
-        writeBytes(scratch_, "restos de una escritura cortada\r\n");
+        QVERIFY(writeBytes(scratch_, "restos de una escritura cortada\r\n"));
         QVERIFY(store().insert(trad(95)));
         QCOMPARE(bytesOf(ranking_), QByteArray("95,8,\"Player\",\"Tema\",#2002-05-17#\r\n"));
         QVERIFY(!QFile::exists(scratch_));

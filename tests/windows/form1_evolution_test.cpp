@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
+#include "qt_test_registry.h"
 #include "window_fixture.h"
 
 #include <QGroupBox>
@@ -30,9 +31,6 @@ private:
     QPushButton* button(const char* name) const {
         return child<QPushButton>(form.get(), QLatin1String(name));
     }
-    static void advance(qint64 ms) {
-        static_cast<platform::VirtualClock&>(platform::clock()).advance(ms);
-    }
     void newGame() { child<QAction>(form.get(), QStringLiteral("evolution"))->trigger(); }
     int hiddenCells() const {
         int hidden = 0;
@@ -52,28 +50,6 @@ private Q_SLOTS:
     void cleanup() {
         form.reset();
         fixture.reset();
-    }
-
-    void eachModeSwitchesTheHelpAndEachEndHandsOver() {
-        newGame();
-        QCOMPARE(handOffs, QStringList{QStringLiteral("evolution help")});
-        const int words = gameState().board.num_palabras + 1;
-        for (int slot = 0; slot < words; ++slot) {
-            findWord(form.get(), slot);
-        }
-        QVERIFY(form->isHidden());
-        QCOMPARE(handOffs.last(), QStringLiteral("level complete"));
-
-        form->show();
-        form->startLevel(kNoJoker);
-        const QString minutes = label(QStringLiteral("minuto"))->text();
-        const QString seconds = label(QStringLiteral("segundo"))->text();
-        advance(1000LL * (minutes.toInt() * 60 + seconds.toInt()));
-        QVERIFY(form->isHidden());
-        QCOMPARE(handOffs.last(), QStringLiteral("game over"));
-
-        child<QAction>(form.get(), QStringLiteral("tradicional"))->trigger();
-        QCOMPARE(handOffs.last(), QStringLiteral("traditional help"));
     }
 
     void mostrarChosenBeforeALevelShowsTheListForTheWholeLevel() {
@@ -116,7 +92,7 @@ private Q_SLOTS:
         QVERIFY(!button("borrar")->isEnabled());
         const int hidden = hiddenCells();
         QVERIFY(hidden >= 1);
-        advance(45000);
+        advanceClock(45000);
         QCOMPARE(hiddenCells(), 0);
         QVERIFY(button("borrar")->isEnabled());
         QCOMPARE(gameState().comodines[kEliminar], std::int16_t(2));
@@ -128,7 +104,7 @@ private Q_SLOTS:
         form->startLevel(kNoJoker);
         button("mostrar")->click();
         QVERIFY(!button("mostrar3")->isEnabled());
-        advance(50000);
+        advanceClock(50000);
         QVERIFY(button("mostrar3")->isEnabled());
         QVERIFY(!button("mostrar")->isEnabled()); // its one joker is spent
     }
@@ -156,7 +132,7 @@ private Q_SLOTS:
         newGame();
         button("tiempo")->click();
         button("borrar")->click();
-        advance(500);
+        advanceClock(500);
         newGame();
         QVERIFY(child<platform::Timer>(form.get(), QStringLiteral("Timer1"))->isEnabled());
         QVERIFY(!child<platform::Timer>(form.get(), QStringLiteral("stop1"))->isEnabled());
@@ -168,5 +144,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Form1EvolutionTest)
+QUENZA_QT_TEST(Form1EvolutionTest)
 #include "form1_evolution_test.moc"

@@ -5,6 +5,7 @@
 #include "hand_offs.h"
 #include "platform/look.h"
 #include "platform/twips.h"
+#include "qt_test_registry.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -52,16 +53,6 @@ private:
         return 0;
     }
 
-    std::vector<int> darkCells() const {
-        std::vector<int> dark;
-        for (int i = 1; i <= kCells; ++i) {
-            if (platform::backColor(cell(i)) == 0xFF8080u) {
-                dark.push_back(i);
-            }
-        }
-        return dark;
-    }
-
 private Q_SLOTS:
     void init() {
         fixture = std::make_unique<WindowFixture>();
@@ -79,77 +70,22 @@ private Q_SLOTS:
         fixture.reset();
     }
 
-    // No click first: the window gives the grid the keys as soon as it is
-    // active, and the first key only shows where the cursor stands.
-    void theFirstKeyShowsTheCursorOnTheFirstLetter() {
-        QVERIFY(cursor()->isHidden());
-        QCOMPARE(cursorCell(), 0);
-        QCOMPARE(QApplication::focusWidget(), form->centralWidget());
-        press(Qt::Key_Down);
-        QCOMPARE(cursorCell(), 1);
-        press(Qt::Key_Down);
-        QCOMPARE(cursorCell(), 13);
-    }
-
-    void theCursorSkipsFoundLettersAndStopsAtTheEdges() {
-        for (const int found : {1, 2, 3, 24, 36}) {
-            cell(found)->setVisible(false);
+    // Keys the grid does not use go on to the window, unaccepted, where the
+    // menus and the joker buttons may take them.
+    void onlyTheGridsOwnKeysAreTaken() {
+        for (const Qt::Key key : {Qt::Key_A, Qt::Key_1, Qt::Key_Z}) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(form.get(), &event);
+            QVERIFY2(!event.isAccepted(), qPrintable(QString::number(key, 16)));
         }
-        press(Qt::Key_Right);
-        QCOMPARE(cursorCell(), 4); // the first letter still shown
-        press(Qt::Key_Left);
-        QCOMPARE(cursorCell(), 4); // nothing shown to its left
-        press(Qt::Key_Up);
-        QCOMPARE(cursorCell(), 4);
-        for (int step = 0; step < 8; ++step) {
-            press(Qt::Key_Right);
+        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Space, Qt::Key_Escape}) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(form.get(), &event);
+            QVERIFY2(event.isAccepted(), qPrintable(QString::number(key, 16)));
         }
-        QCOMPARE(cursorCell(), 12);
-        press(Qt::Key_Right);
-        QCOMPARE(cursorCell(), 12); // no wrapping onto the next row
-        press(Qt::Key_Down);
-        QCOMPARE(cursorCell(), 48);
-        for (int step = 0; step < 12; ++step) {
-            press(Qt::Key_Down);
-        }
-        QCOMPARE(cursorCell(), 144);
-        press(Qt::Key_Up);
-        QCOMPARE(cursorCell(), 132);
-    }
-
-    // Space opens a line where the cursor is, the arrows preview it as the
-    // pointer does, Escape drops it and Enter completes one.
-    void theKeysMarkALineAsThePointerAndClicksDo() {
-        press({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
-        QCOMPARE(cursorCell(), 3);
-        press(Qt::Key_Space);
-        QCOMPARE(gameState().selection.celda_inicio, 3);
-        QCOMPARE(darkCells(), std::vector<int>{3}); // shown at once, the cursor still
-        press({Qt::Key_Right, Qt::Key_Right});
-        QCOMPARE(gameState().selection.celda_raton, 5);
-        QCOMPARE(darkCells(), (std::vector<int>{3, 4, 5}));
-
-        press(Qt::Key_Escape);
-        QCOMPARE(gameState().selection.celda_inicio, 0);
-        QCOMPARE(darkCells(), std::vector<int>{});
-        press(Qt::Key_Right);
-        QCOMPARE(darkCells(), std::vector<int>{}); // no line open any more
-
-        press({Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left});
-        QCOMPARE(gameState().selection.celda_inicio, 6);
-        QCOMPARE(gameState().selection.direccion_seleccion, std::string("diagonal"));
-        QCOMPARE(darkCells(), (std::vector<int>{6, 17, 28}));
-        press(Qt::Key_Return);
-        QCOMPARE(gameState().selection.celda_inicio, 0);
-        QCOMPARE(darkCells(), std::vector<int>{});
-        std::vector<int> built;
-        for (const int entry : gameState().board.celdas_seleccion) {
-            if (entry != 0) {
-                built.push_back(entry);
-            }
-        }
-        std::sort(built.begin(), built.end());
-        QCOMPARE(built, (std::vector<int>{6, 17, 28}));
+        QKeyEvent withCtrl(QEvent::KeyPress, Qt::Key_Left, Qt::ControlModifier);
+        QCoreApplication::sendEvent(form.get(), &withCtrl);
+        QVERIFY(!withCtrl.isAccepted());
     }
 
     void aFoundLetterTakesNoClickFromTheKeys() {
@@ -198,5 +134,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Form1KeyboardTest)
+QUENZA_QT_TEST(Form1KeyboardTest)
 #include "form1_keyboard_test.moc"

@@ -1,16 +1,15 @@
 #include "board_play.h"
+#include "board_play.h"
 #include "game/form1.h"
 #include "game/game_state.h"
 #include "hand_offs.h"
 #include "platform/look.h"
 #include "platform/twips.h"
+#include "qt_test_registry.h"
 #include "window_fixture.h"
 
 #include <QAction>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
 #include <QtTest>
 
 using namespace quenza;
@@ -27,12 +26,7 @@ private:
     QAction* entry(const char* name) const {
         return child<QAction>(form.get(), QLatin1String(name));
     }
-    QLabel* label(const QString& name) const { return child<QLabel>(form.get(), name); }
-
-    void startTraditional() {
-        entry("tradicional")->trigger();
-        fixture->sounds->take();
-    }
+    void startTraditional() { entry("tradicional")->trigger(); }
 
 private Q_SLOTS:
     void init() {
@@ -44,52 +38,6 @@ private Q_SLOTS:
     void cleanup() {
         form.reset();
         fixture.reset();
-    }
-
-    void gridCellsSitOnTheirTwipsInArialTwelveCentred() {
-        for (const int i : {1, 12, 13, 144}) {
-            const QLabel* cell = label(cellName(i));
-            const int row = (i - 1) / 12;
-            const int col = (i - 1) % 12;
-            QCOMPARE(platform::twipsOf(cell), QRect(480 + 240 * col, 960 + 360 * row, 255, 255));
-            QCOMPARE(cell->font().family(), QStringLiteral("Arial"));
-            QCOMPARE(cell->font().pointSizeF(), 12.0);
-            QCOMPARE(platform::alignment(cell), QStringLiteral("center"));
-            QCOMPARE(platform::backColor(cell), 0xFFC0C0u);
-        }
-    }
-
-    void loadSetsTheTraditionalLayout() {
-        QCOMPARE(platform::twipsOf(form.get()).width(), 6480);
-        QCOMPARE(platform::twipsOf(form.get()).height(), 6400);
-        QCOMPARE(platform::twipsOf(label(QStringLiteral("minuto"))).x(), 5325);
-        QCOMPARE(platform::twipsOf(label(QStringLiteral("Label6"))).x(), 5760);
-        QCOMPARE(platform::twipsOf(label(QStringLiteral("segundo"))).x(), 5880);
-        auto* frame = child<QGroupBox>(form.get(), QStringLiteral("Frame1"));
-        QCOMPARE(platform::foreColor(frame), 0x0080FFu);
-        QCOMPARE(platform::twipsOf(label(QStringLiteral("res3(9)"))),
-                 QRect(240, 360 + 360 * 9, 300, 210));
-        QCOMPARE(platform::foreColor(label(QStringLiteral("res3(9)"))), 0x00C000u);
-        for (const char* evolutionOnly :
-             {"ejemplo1", "ejemplo2", "puntuacion1", "puntuacion2", "Label2", "Label3"}) {
-            QVERIFY2(label(QLatin1String(evolutionOnly))->isHidden(), evolutionOnly);
-        }
-    }
-
-    void menuTreeHasItsCaptionsAndStates() {
-        QCOMPARE(entry("jugar")->text(), QStringLiteral("Jugar"));
-        QCOMPARE(entry("nuevo")->text(), QStringLiteral("Nueva partida"));
-        QVERIFY(entry("n")->isSeparator());
-        QVERIFY(entry("nn")->isSeparator());
-        QCOMPARE(entry("evolution")->text(), QStringLiteral("Evolution"));
-        QCOMPARE(entry("rankings")->menu(), nullptr);
-        QVERIFY(!entry("guardame")->isEnabled());
-        QVERIFY(!entry("cargame")->isEnabled()); // no saved game in a new data folder
-        QVERIFY(entry("con_sonido")->isChecked());
-        QVERIFY(!entry("sin_sonido")->isChecked());
-        QVERIFY(!entry("reinicio_rank_evol")->isEnabled());
-        QVERIFY(!entry("reinicio_rank_trad")->isEnabled());
-        QCOMPARE(entry("acerca")->text(), QStringLiteral("Acerca de Quenza"));
     }
 
     // Ctrl+P prints the board of a traditional game; an evolution board
@@ -114,63 +62,25 @@ private Q_SLOTS:
         QVERIFY(!imprimir->isEnabled());
     }
 
-    void soundSwitchIsRadioLike() {
-        entry("sin_sonido")->trigger();
-        QVERIFY(entry("sin_sonido")->isChecked());
-        QVERIFY(!entry("con_sonido")->isChecked());
-        QCOMPARE(platform::sonido(), QStringLiteral("off"));
-        entry("con_sonido")->trigger();
-        entry("con_sonido")->trigger();
-        QVERIFY(entry("con_sonido")->isChecked());
-        QVERIFY(!entry("sin_sonido")->isChecked());
-    }
-
-    void findingAWordHidesItsCellsAndListLabel() {
-        startTraditional();
-        const Board& board = gameState().board;
-        const int before = label(QStringLiteral("numero"))->text().toInt();
-        QVERIFY(before > 1);
-        const auto& slot = board.celdas_palabra[0];
-        const bool reverse = slot[10] % 2 == 0;
-        std::vector<int> cells;
-        for (int p = 0; p < 10; ++p) {
-            if (slot[static_cast<size_t>(p)] != 0) {
-                cells.push_back(slot[static_cast<size_t>(p)]);
-            }
-        }
-        QVERIFY(cells.size() >= 3);
-        int first = cells.front();
-        int last = cells.back();
-        if (reverse) {
-            std::swap(first, last);
-        }
-        const QString word = label(QStringLiteral("resultado(0)"))->text();
-        QVERIFY(!word.isEmpty());
-        QVERIFY(!label(QStringLiteral("resultado(0)"))->isHidden());
-
-        clickOn(label(cellName(first)));
-        moveOver(label(cellName(last)));
-        clickOn(label(cellName(last)));
-
-        QVERIFY(label(cellName(first))->isHidden());
-        QVERIFY(label(cellName(last))->isHidden());
-        QVERIFY(label(QStringLiteral("resultado(0)"))->isHidden());
-        QCOMPARE(label(QStringLiteral("numero"))->text(), QString::number(before - 1));
-        const auto played = fixture->sounds->take();
-        QVERIFY(played.size() >= 2);
-        QCOMPARE(played.first().name, QStringLiteral("ding"));
-    }
-
     void pointerBecomesTheBoardPointerOnlyStrictlyInsideTheOutline() {
         QWidget* surface = form->centralWidget();
         const QRect outline = platform::twipsOf(child(form.get(), QStringLiteral("Shape1")));
-        const auto px = [](int twips) { return platform::twipsToPixels(twips); };
-        moveOver(surface, QPoint(px(outline.x()) + 1, px(outline.y()) + 1));
-        QCOMPARE(platform::mousePointer(form.get()), 99);
-        moveOver(surface, QPoint(px(outline.x()), px(outline.y()) + 5));
-        QCOMPARE(platform::mousePointer(form.get()), 0);
-        moveOver(surface, QPoint(px(outline.right()) + 10, px(outline.y()) + 5));
-        QCOMPARE(platform::mousePointer(form.get()), 0);
+        const auto pointerAt = [&](int xTwips, int yTwips) {
+            moveOver(surface,
+                     QPoint(platform::twipsToPixels(xTwips), platform::twipsToPixels(yTwips)));
+            return platform::mousePointer(form.get());
+        };
+        const int left = outline.x();
+        const int top = outline.y();
+        const int right = left + outline.width();
+        const int bottom = top + outline.height();
+        QCOMPARE(pointerAt(left + 15, top + 15), 99);
+        QCOMPARE(pointerAt(right - 15, bottom - 15), 99);
+        // The outline itself is not inside.
+        QCOMPARE(pointerAt(left, top + 75), 0);
+        QCOMPARE(pointerAt(left + 75, top), 0);
+        QCOMPARE(pointerAt(right, top + 75), 0);
+        QCOMPARE(pointerAt(left + 75, bottom), 0);
     }
 
     void rankingResetEntriesFollowTheFiles() {
@@ -191,5 +101,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Form1Test)
+QUENZA_QT_TEST(Form1Test)
 #include "form1_test.moc"

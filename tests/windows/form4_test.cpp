@@ -4,6 +4,7 @@
 #include "platform/look.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
+#include "qt_test_registry.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -36,10 +37,6 @@ public:
     void hideStopPicture() override { ++stopHidden; }
     void startLevel(int comodinn) override { started.push_back(comodinn); }
 };
-
-void advance(qint64 ms) {
-    static_cast<platform::VirtualClock&>(platform::clock()).advance(ms);
-}
 
 // A level finished late, with a joker and with Finalizar: no award at all
 // unless the level number or the test asks for one.
@@ -75,7 +72,7 @@ private:
     // Lets the growth run to its end; the award rules run there.
     static void grow(Form4* form) {
         for (int step = 0; step < 100 && timer(form, "Timer1")->isEnabled(); ++step) {
-            advance(10);
+            advanceClock(10);
         }
         QVERIFY(!timer(form, "Timer1")->isEnabled());
     }
@@ -119,10 +116,16 @@ private:
         auto* niveles = child(form, QStringLiteral("niveles"));
         std::vector<int> tops{platform::twipsOf(niveles).y()};
         for (int step = 0; step < 120; ++step) {
-            advance(50);
+            advanceClock(50);
             tops.push_back(platform::twipsOf(niveles).y());
         }
         return tops;
+    }
+    // Keys go where the focus is, as on a desktop.
+    static void press(Form4* form, Qt::Key key) {
+        activate(form);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : form, key);
     }
     static void crossFrame(Form4* form) {
         moveOver(child<QGroupBox>(form, QStringLiteral("Comodines")),
@@ -151,6 +154,11 @@ private Q_SLOTS:
         QCOMPARE(state.puntuacion, 100 + 10 * 7);
         QCOMPARE(host->stopHidden, 1);
         QCOMPARE(child<QLabel>(form, QStringLiteral("nivel"))->text(), QStringLiteral("7"));
+        // No Suerte has been played: no kind is drawn.
+        const QJsonArray drawn = form->fields().value(QStringLiteral("sorteado")).toArray();
+        for (int k = 1; k <= 7; ++k) {
+            QCOMPARE(drawn.at(k).toInt(), 0);
+        }
         const QRect opening = platform::twipsOf(form);
         QCOMPARE(opening, QRect(1200 + 7965 / 2, 900 + 5625 / 2, 100, 100));
 
@@ -159,7 +167,7 @@ private Q_SLOTS:
         while (timer(form, "Timer1")->isEnabled()) {
             QVERIFY(before.height() <= 5085 && before.width() <= 4815);
             QVERIFY(soundNames().isEmpty()); // no award before the growth ends
-            advance(10);
+            advanceClock(10);
             ++steps;
             const QRect now = platform::twipsOf(form);
             QVERIFY(now.width() > before.width() && now.height() > before.height());
@@ -171,7 +179,7 @@ private Q_SLOTS:
         const QPoint centre(opening.x() + 50, opening.y() + 50);
         QCOMPARE(before, QRect(centre.x() - 4815 / 2, centre.y() - 5085 / 2, 4815, 5085));
         QCOMPARE(soundNames(), QStringList{QStringLiteral("limbo")});
-        advance(1000);
+        advanceClock(1000);
         QCOMPARE(platform::twipsOf(form), before);
         QVERIFY(soundNames().isEmpty());
     }
@@ -217,7 +225,7 @@ private Q_SLOTS:
             QCOMPARE(label(form, "comodin1", k)->text(), QStringLiteral("0"));
             QVERIFY(k == kSuerte || !box(form, k)->isEnabled());
         }
-        advance(500);
+        advanceClock(500);
         std::array<bool, 8> awarded{};
         for (const char* routine : {"comod0", "comod1", "comod2"}) {
             awarded[static_cast<size_t>(field(form, routine))] = true;
@@ -230,11 +238,11 @@ private Q_SLOTS:
         }
         QVERIFY(button->isEnabled());
         for (const bool shown : {false, true, false, true, false, true}) {
-            advance(500);
+            advanceClock(500);
             QCOMPARE(!suerte->isHidden(), shown);
         }
         QCOMPARE(blinking(form), 5);
-        advance(500);
+        advanceClock(500);
         QCOMPARE(blinking(form), 0);
         QCOMPARE(field(form, "contador4"), 8);
         QCOMPARE(suerte->text(), QStringLiteral("1"));
@@ -254,7 +262,7 @@ private Q_SLOTS:
         QVERIFY(!child(form, QStringLiteral("comodin9_txt"))->isHidden());
         QVERIFY(!child(form, QStringLiteral("Suerte"))->isEnabled());
         QVERIFY(!timer(form, "Timer5")->isEnabled());
-        advance(2000);
+        advanceClock(2000);
         QCOMPARE(label(form, "comodin1", kSuerte)->text(), QStringLiteral("0"));
     }
 
@@ -284,23 +292,31 @@ private Q_SLOTS:
         QVERIFY(form.isNull());
     }
 
+    void theLastBoxIsChosenLikeTheOthers() {
+        QPointer<Form4> form = open();
+        grow(form);
+        tickAndCross(form, kUniDireccion);
+        QCOMPARE(field(form, "valor"), int(kUniDireccion));
+    }
+
     // The close box continues as "Continuar" does, even during the growth, and
     // the awards that growth would have ended in are not given; a joker ticked
     // before a Suerte play took its last one is not used.
     void theCloseBoxContinuesWithoutAJokerThatIsGone() {
         state.nivel_actual = 9; // a multiple of 3 earns an award
         QPointer<Form4> form = open();
-        advance(50);
-        tickAndCross(form, kVisor);
-        state.comodines[kVisor] = 0;
+        advanceClock(50);
+        // Mostrar, the first box: the check must count it among the jokers.
+        tickAndCross(form, kMostrar);
+        state.comodines[kMostrar] = 0;
         const auto stock = state.comodines;
         host->main.hide();
         form->close();
         QCOMPARE(host->started, std::vector<int>{kNoJoker});
         QCOMPARE(state.nivel_actual, 10);
-        QVERIFY(!state.comodin_usado[kVisor]);
+        QVERIFY(!state.comodin_usado[kMostrar]);
         QVERIFY(host->main.isVisible());
-        advance(1000);
+        advanceClock(1000);
         QVERIFY(state.comodines == stock);
         QVERIFY(!soundNames().contains(QStringLiteral("limbo")));
     }
@@ -331,17 +347,19 @@ private Q_SLOTS:
         QVERIFY(signs >= 2 && signs <= 5);
 
         clickOn(button);
+        press(form, Qt::Key_S);
         QCOMPARE(state.comodines[kSuerte], 1);
         QVERIFY(soundNames().isEmpty());
 
-        advance(1500);
+        advanceClock(1500);
         QVERIFY(!timer(form, "magic")->isEnabled());
         for (int k = 1; k <= 8; ++k) {
             QVERIFY(label(form, "signo", k)->isHidden());
             QCOMPARE(label(form, "comodin1", k)->text(), QString::number(state.comodines[k]));
         }
-        clickOn(button); // accepted again once the display is over
+        press(form, Qt::Key_S); // accepted again once the display is over
         QCOMPARE(state.comodines[kSuerte], 0);
+        QCOMPARE(soundNames(), QStringList{QStringLiteral("magia")});
     }
 
     void theSpecialJokerOnLevelFourBouncesAndLeadsToLevelFifteen() {
@@ -350,12 +368,14 @@ private Q_SLOTS:
         QPointer<Form4> form = open();
         auto* special = child(form, QStringLiteral("comodin9"));
         QVERIFY(special->isHidden());
+        press(form, Qt::Key_E); // not offered yet
+        QVERIFY(child(form, QStringLiteral("niveles"))->isHidden());
         grow(form);
         QVERIFY(!special->isHidden());
         QVERIFY(state.especial_disponible);
         soundNames();
         const std::int16_t score = state.puntuacion;
-        clickOn(special);
+        press(form, Qt::Key_E);
         QCOMPARE(state.puntuacion, score + 500);
         QCOMPARE(soundNames(), QStringList{QStringLiteral("especial")});
         QVERIFY(special->isHidden());
@@ -390,5 +410,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Form4Test)
+QUENZA_QT_TEST(Form4Test)
 #include "form4_test.moc"

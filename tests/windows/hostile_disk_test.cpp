@@ -1,9 +1,11 @@
 #include "board_play.h"
+#include "byte_files.h"
 #include "game/form1.h"
 #include "game/game_state.h"
 #include "hand_offs.h"
 #include "platform/clock.h"
 #include "platform/file_faults.h"
+#include "qt_test_registry.h"
 #include "rankings/form3.h"
 #include "rankings/form5.h"
 #include "window_fixture.h"
@@ -32,12 +34,6 @@ Folder snapshot(const QString& path) {
                      file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?"));
     }
     return files;
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // The texts of the message boxes on screen; each is closed once read.
@@ -93,8 +89,7 @@ private:
     void runOutTheEvolutionClock() {
         const int minutes = child<QLabel>(form.get(), QStringLiteral("minuto"))->text().toInt();
         const int seconds = child<QLabel>(form.get(), QStringLiteral("segundo"))->text().toInt();
-        static_cast<platform::VirtualClock&>(platform::clock())
-            .advance(1000LL * (minutes * 60 + seconds));
+        advanceClock(1000LL * (minutes * 60 + seconds));
         QCOMPARE(handOffs.last(), QStringLiteral("game over"));
         auto* over = new Form5(*form);
         over->show();
@@ -125,12 +120,13 @@ private Q_SLOTS:
             QSKIP("root writes into a read-only folder");
         }
         const QString data = fixture->data.path();
-        writeBytes(fixture->dataFile("file01.sop"), "1\r\n");
-        writeBytes(fixture->dataFile("file03.sop"), QByteArray("1\r\n").repeated(23));
-        writeBytes(fixture->dataFile("file04.sop"), "5,300,600,\"Ana\",#2002-01-10#\r\n");
-        writeBytes(fixture->dataFile("file05.sop"), "999,8,\"Ana\",\"Tema\",#2002-01-10#\r\n");
+        QVERIFY(writeBytes(fixture->dataFile("file01.sop"), "1\r\n"));
+        QVERIFY(writeBytes(fixture->dataFile("file03.sop"), QByteArray("1\r\n").repeated(23)));
+        QVERIFY(writeBytes(fixture->dataFile("file04.sop"), "5,300,600,\"Ana\",#2002-01-10#\r\n"));
+        QVERIFY(
+            writeBytes(fixture->dataFile("file05.sop"), "999,8,\"Ana\",\"Tema\",#2002-01-10#\r\n"));
         if (disk == QLatin1String("file")) {
-            writeBytes(fixture->dataFile("quenza"), "no es una carpeta");
+            QVERIFY(writeBytes(fixture->dataFile("quenza"), "no es una carpeta"));
             platform::setFolders(
                 {QCoreApplication::applicationDirPath(), fixture->dataFile("quenza")});
         } else if (disk == QLatin1String("read-only")) {
@@ -170,5 +166,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(HostileDiskTest)
+QUENZA_QT_TEST(HostileDiskTest)
 #include "hostile_disk_test.moc"

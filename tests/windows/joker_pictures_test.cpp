@@ -1,4 +1,5 @@
 #include "artwork/joker_pictures.h"
+#include "qt_test_registry.h"
 
 #include <QImage>
 #include <QSet>
@@ -92,43 +93,7 @@ private Q_SLOTS:
             }
         }
     }
-
-    void theSameJokerAlwaysGetsTheSamePicture() {
-        for (int joker = 1; joker <= kEspecialPicture; ++joker) {
-            QCOMPARE(pictureOf(joker), pictureOf(joker));
-            QCOMPARE(jokerPictureId(joker), jokerPictureId(joker));
-        }
-        // Larger buttons get the same drawing, only sharper.
-        const QImage large = pictureOf(6, QSize(66, 66));
-        QCOMPARE(large.size(), QSize(66, 66));
-        const QImage shrunk =
-            large.scaled(kButton, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QVERIFY(differingShare(shrunk, pictureOf(6)) < 0.1);
-    }
-
-    void idsNameTheJokers() {
-        QSet<QString> ids;
-        for (int joker = 1; joker <= kEspecialPicture; ++joker) {
-            const QString id = jokerPictureId(joker);
-            QVERIFY2(id.startsWith(QLatin1String("comodin_")), qPrintable(id));
-            ids.insert(id);
-        }
-        QCOMPARE(ids.size(), kEspecialPicture);
-        // Scripts and saved dumps refer to them by these names.
-        QCOMPARE(jokerPictureId(1), QStringLiteral("comodin_mostrar"));
-        QCOMPARE(jokerPictureId(6), QStringLiteral("comodin_finalizar"));
-        QCOMPARE(jokerPictureId(8), QStringLiteral("comodin_suerte"));
-        QCOMPARE(jokerPictureId(kEspecialPicture), QStringLiteral("comodin_especial"));
-    }
-
-    void numbersThatAreNoJokerHaveNoPicture() {
-        for (int joker : {0, -1, kEspecialPicture + 1}) {
-            QVERIFY(jokerPicture(joker, kButton).isNull());
-            QVERIFY(jokerPictureId(joker).isEmpty());
-        }
-        QVERIFY(jokerPicture(1, QSize(0, 0)).isNull());
-    }
 };
 
-QTEST_MAIN(JokerPicturesTest)
+QUENZA_QT_TEST(JokerPicturesTest)
 #include "joker_pictures_test.moc"

@@ -5,6 +5,7 @@
 #include "hand_offs.h"
 #include "platform/twips.h"
 #include "platform/zoom.h"
+#include "qt_test_registry.h"
 #include "shell/application.h"
 #include "shell/form8.h"
 #include "window_fixture.h"
@@ -101,21 +102,6 @@ private Q_SLOTS:
         QCOMPARE(cell->font().pointSizeF(), cellPoints);
     }
 
-    void theZoomStopsAtItsSmallestAndLargestSteps() {
-        pressZoomKey(form.get(), Qt::Key_Minus);
-        QCOMPARE(platform::zoomPercent(), 100);
-        const QList<int> expected{125, 150, 200, 250, 300, 300};
-        QList<int> seen;
-        for (int press = 0; press < expected.size(); ++press) {
-            // Ctrl+= is Ctrl+Plus on keyboards where the plus sign needs Shift.
-            pressZoomKey(form.get(), press % 2 == 0 ? Qt::Key_Plus : Qt::Key_Equal);
-            seen.append(platform::zoomPercent());
-        }
-        QCOMPARE(seen, expected);
-        pressZoomKey(form.get(), Qt::Key_Minus);
-        QCOMPARE(platform::zoomPercent(), 250);
-    }
-
     void picturesAreDrawnAtTheirNewSize() {
         auto* stop = child<QLabel>(form.get(), QStringLiteral("stop_pict"));
         auto* joker = child<QAbstractButton>(form.get(), QStringLiteral("mostrar"));
@@ -159,5 +145,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ZoomTest)
+QUENZA_QT_TEST(ZoomTest)
 #include "zoom_test.moc"

@@ -46,6 +46,10 @@ expect Form1.scanner.enabled = true
 expect Form1.tiempo.enabled = true
 expect Form1.finalizar.enabled = true
 expect Form1.c1.visible = false
+# The buttons stand one above the other down the frame.
+expect Form1.mostrar.top = 360
+expect Form1.mostrar.left = 360
+expect Form1.finalizar.top = 3360
 expect Form1.mostrar.toolTip = "Muestra las palabras a encontrar (50segs)"
 expect Form1.borrar.toolTip = "Oculta 40 letras (45 segs)"
 expect Form1.Label3.text = "Tiempo Comodín:"

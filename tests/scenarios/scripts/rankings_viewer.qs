@@ -20,6 +20,20 @@ expect Form7.tiempo(14).text = "24:19"
 expect Form7.fecha(14).text = "15-3-2002"
 expect Form7.nombre(0).foreColor = "0xFFFFFF"
 expect Form7.nombre(5).foreColor != "0xFFFFFF"
+# Spot checks of the table: rows in colour groups of 1, 2, 2, 5 and 5, the
+# place column left-aligned, every cell on its row.
+expect Form7.posicion(0).backColor = "0x000080"
+expect Form7.fecha(2).backColor = "0x0000C0"
+expect Form7.fecha(3).backColor = "0x0000FF"
+expect Form7.fecha(4).backColor = "0x0000FF"
+expect Form7.fecha(5).backColor = "0x8080FF"
+expect Form7.fecha(9).backColor = "0x8080FF"
+expect Form7.fecha(10).backColor = "0xC0C0FF"
+expect Form7.posicion(14).alignment = "left"
+expect Form7.fecha(14).alignment = "center"
+expect Form7.fecha(14).top = 3600
+expect Form7.fecha(14).left = 4560
+expect Form7.columna4_com.text = "Puntuacion"
 # Typing into a cell changes nothing.
 key Form7.nombre(3) "zzz"
 expect Form7.nombre(3).text = "Jugador 4"
@@ -34,6 +48,9 @@ expect Form7.caption ~ "Tradicional"
 expect Form7.nombre(0).text = "Rapido 1"
 expect Form7.nombre(14).text = "Rapido 15"
 expect Form7.tiempo(0).text = "00:30"
+expect Form7.fecha(14).left = 5640
+expect Form7.fecha(14).backColor = "0xFFC0C0"
+expect Form7.columna4_com.text = "Tema"
 expect Form7.t.enabled = true
 expect Form7.E.enabled = false
 #@output matches "name":"wmpaud5","time":3001\},\{"name":"wmpaud5","time":6881\},\{"name":"wmpaud2","time":8001\}
@@ -46,3 +63,17 @@ expect Form1.Timer1.enabled = true
 sounds
 wait 1000
 expect Form1.segundo.text = "04"
+
+# In an evolution game the clock and the joker-time window wait behind the
+# viewer too, while the game time goes on.
+menu Form1.evolution
+wait 2000
+expect state.segundos_partida = 2
+expect Form1.segundos60.enabled = true
+menu Form1.rankings
+expect Form1.segundos60.enabled = false
+wait 3000
+expect state.segundos_partida = 5
+close Form7
+expect Form1.Timer1.enabled = true
+expect Form1.segundos60.enabled = true

@@ -9,8 +9,12 @@ menu Form1.tradicional
 expect Form1.width = 6480
 expect Form1.Label1(14).left = 720
 expect Form1.Label1(14).fontSize = 12
-keys Form1 Ctrl++ Ctrl++ Ctrl++
+# Ctrl+= is Ctrl+Plus on keyboards where the plus sign needs Shift.
+keys Form1 Ctrl++ Ctrl+= Ctrl++
 expect zoom = 250
+keys Form1 Ctrl++ Ctrl++
+expect zoom = 300
+keys Form1 Ctrl+-
 expect Form1.width = 6480
 expect Form1.Label1(14).left = 720
 expect Form1.Label1(14).width = 255
@@ -25,6 +29,8 @@ expect Form1.numero.text ~ "1"
 menu Form1.contenido
 expect Form6.shown = true
 keys Form6 Ctrl+0
+expect zoom = 100
+keys Form6 Ctrl+-
 expect zoom = 100
 expect Form1.Label1(14).left = 720
 expect Form1.guardame.accessibleName = "Guardar"

@@ -47,6 +47,11 @@ inline QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// Lets `ms` of virtual time pass: every timer due meanwhile fires.
+inline void advanceClock(qint64 ms) {
+    static_cast<platform::VirtualClock&>(platform::clock()).advance(ms);
+}
+
 inline QString cellName(int i) {
     return indexed("Label1", i);
 }

@@ -346,22 +346,25 @@ Announcer* announcerOf(QWidget* window) {
 
 } // namespace
 
-bool liveName(const QObject* control, QString& name) {
+namespace {
+
+bool readLive(const QObject* control, std::function<QString()> LiveTexts::*which, QString& text) {
     const auto found = liveTexts().constFind(control);
-    if (found == liveTexts().cend() || !found->name) {
+    if (found == liveTexts().cend() || !((*found).*which)) {
         return false;
     }
-    name = found->name();
+    text = ((*found).*which)();
     return true;
 }
 
+} // namespace
+
+bool liveName(const QObject* control, QString& name) {
+    return readLive(control, &LiveTexts::name, name);
+}
+
 bool liveDescription(const QObject* control, QString& description) {
-    const auto found = liveTexts().constFind(control);
-    if (found == liveTexts().cend() || !found->description) {
-        return false;
-    }
-    description = found->description();
-    return true;
+    return readLive(control, &LiveTexts::description, description);
 }
 
 void installReaders() {

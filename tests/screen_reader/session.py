@@ -235,3 +235,14 @@ class Session:
         if self.root is not None and not os.environ.get("QUENZA_KEEP_SESSION"):
             shutil.rmtree(self.root, ignore_errors=True)
         self.root = None
+
+
+def conclude(problems, report):
+    """The exit status of a check: a report always ends well; otherwise each
+    problem is printed and any one fails the check."""
+    if report is not None:
+        report.close()
+        return 0
+    for problem in problems:
+        print("FAILED: " + problem)
+    return 1 if problems else 0

@@ -15,7 +15,7 @@ import sys
 import time
 
 from play import Play
-from session import Session, Unavailable
+from session import Session, Unavailable, conclude
 from speech_steps import EXPECTED_TO_FAIL, STEPS
 
 SKIPPED = 77
@@ -98,12 +98,7 @@ def main():
     except Unavailable as why:
         print("SKIPPED: %s" % why)
         return SKIPPED
-    if arguments.report:
-        out.close()
-        return 0
-    for problem in problems:
-        print("FAILED: " + problem)
-    return 1 if problems else 0
+    return conclude(problems, out if arguments.report else None)
 
 
 if __name__ == "__main__":

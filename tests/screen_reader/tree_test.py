@@ -18,8 +18,8 @@ import time
 
 from helper_process import HelperProcess
 from play import Play
-from session import Session, Unavailable, wait_until
-from speech_steps import close_rankings, switch_ranking
+from session import Session, Unavailable, conclude, wait_until
+from speech_steps import close_rankings, splash_return, start_traditional, switch_ranking
 
 SKIPPED = 77
 APP = "quenza"
@@ -93,11 +93,8 @@ def hidden_words(play, nodes):
 
 def reach_rankings(play):
     play.driver.do("start")
-    play.await_window("^Quenza$")
-    play.press("Return")
-    play.await_value("Form1.shown", True)
-    play.press("F2")
-    play.await_value("Form1.Timer1.enabled", True)
+    splash_return(play)
+    start_traditional(play)
 
 
 def open_rankings(play):
@@ -194,12 +191,7 @@ def main():
                 name not in EXPECTED_TO_FAIL]
     problems += ["%s passes now; take it off EXPECTED_TO_FAIL" % name
                  for name, passed in results.items() if passed and name in EXPECTED_TO_FAIL]
-    if arguments.report:
-        out.close()
-        return 0
-    for problem in problems:
-        print("FAILED: " + problem)
-    return 1 if problems else 0
+    return conclude(problems, out if arguments.report else None)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,4 @@
 #include "board_play.h"
-#include "board_play.h"
 #include "game/form1.h"
 #include "game/game_state.h"
 #include "hand_offs.h"

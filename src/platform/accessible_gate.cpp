@@ -28,7 +28,12 @@ bool letThrough(QAccessibleEvent* event) {
         return false;
     }
     const auto* control = qobject_cast<const QWidget*>(event->object());
-    if (control == nullptr || control->isWindow() || isNotification(reader)) {
+    if (isNotification(reader)) {
+        // Only its showing is spoken; its hiding would be read as saying
+        // again whatever it says by then.
+        return event->type() != QAccessible::ObjectHide;
+    }
+    if (control == nullptr || control->isWindow()) {
         return true;
     }
     if (!control->window()->isVisible()) {

@@ -5,6 +5,7 @@
 #include "platform/accessible_readers.h"
 
 #include "platform/accessible.h"
+#include "platform/widgets.h"
 #include "puzzle/spoken_spanish.h"
 #include "puzzle/text_spans.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextDocument>
+#include <QTimer>
 #include <algorithm>
 #include <functional>
 
@@ -35,6 +37,9 @@ QHash<const QObject*, LiveTexts>& liveTexts() {
 const char* const kSilenceHidden = "quenzaSilenceHiddenLabels";
 
 // An announcement: a notification that shows while a reader reads it.
+// Announcements made in one go (a word found that ends the level) are read
+// as one: a reader asks for the text only after the game is idle again, so
+// each showing would otherwise read the last text as many times.
 class Announcer final : public QWidget {
 public:
     explicit Announcer(QWidget* window) : QWidget(window) {
@@ -42,8 +47,33 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setGeometry(0, 0, 1, 1);
         QWidget::setVisible(false);
+        window->installEventFilter(this);
+    }
+
+    void say(const QString& text) {
+        if (inOneGo_) {
+            message += QStringLiteral(". ") + text;
+            return;
+        }
+        setVisible(false);
+        message = text;
+        setVisible(true);
+        inOneGo_ = true;
+        QTimer::singleShot(0, this, [this] { inOneGo_ = false; });
     }
     QString message;
+
+protected:
+    // Said once: a window shown again does not say its last words again.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::Hide) {
+            setVisible(false);
+        }
+        return false;
+    }
+
+private:
+    bool inOneGo_ = false;
 };
 
 class AnnouncerReader final : public QAccessibleWidget {
@@ -78,6 +108,9 @@ public:
         }
         if (!label()->pixmap().isNull()) {
             return QAccessible::Graphic;
+        }
+        if (isLink()) {
+            return QAccessible::Link;
         }
         // A label with nothing to show is only an area of its window.
         return label()->text().isEmpty() && label()->accessibleName().isEmpty()
@@ -140,6 +173,18 @@ public:
                                              : QAccessibleWidget::text(t);
     }
 
+    QStringList actionNames() const override {
+        return isLink() ? QStringList{pressAction()} + QAccessibleWidget::actionNames()
+                        : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (isLink() && action == pressAction()) {
+            Q_EMIT static_cast<Label*>(label())->clicked();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
     // QAccessibleTableCellInterface
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -154,6 +199,10 @@ public:
 
 private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
+    bool isLink() const {
+        const auto* link = qobject_cast<const Label*>(label());
+        return link != nullptr && link->isKeyboardLink();
+    }
 
     QString plainText() const {
         if (!label()->pixmap().isNull()) {
@@ -395,10 +444,7 @@ void silenceHiddenLabels(QWidget* window) {
 }
 
 void announce(QWidget* window, const QString& message) {
-    Announcer* announcer = announcerOf(window);
-    announcer->setVisible(false);
-    announcer->message = message;
-    announcer->setVisible(true);
+    announcerOf(window)->say(spoken(message));
 }
 
 } // namespace quenza::platform

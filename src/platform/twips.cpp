@@ -39,9 +39,11 @@ QSize framePixels(const QWidget* window) {
     return outerPixels(window).size() - window->size();
 }
 
+// A window smaller than its frame keeps one pixel of client: Qt unmaps a
+// window of no size, and the window would lose the focus it was just given.
 QSize clientPixelsInside(const QRect& twips, const QSize& frame) {
-    return {qMax(0, twipsToPixels(twips.width()) - frame.width()),
-            qMax(0, twipsToPixels(twips.height()) - frame.height())};
+    return {qMax(1, twipsToPixels(twips.width()) - frame.width()),
+            qMax(1, twipsToPixels(twips.height()) - frame.height())};
 }
 
 int keptOrReal(int twips, int pixels, int shift = 0) {

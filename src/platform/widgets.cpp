@@ -4,17 +4,53 @@
 #include "platform/zoom.h"
 #include "puzzle/zoom_steps.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QtMath>
 
 namespace quenza::platform {
 
 Label::Label(QWidget* parent) : QLabel(parent) {
     setMouseTracking(true);
+}
+
+namespace {
+const char* const kKeyboardLink = "quenzaKeyboardLink";
+}
+
+void Label::makeKeyboardLink() {
+    setProperty(kKeyboardLink, true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool Label::isKeyboardLink() const {
+    return property(kKeyboardLink).toBool();
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (isKeyboardLink() && event->modifiers() == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Label::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void Label::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {
@@ -72,6 +108,21 @@ void Label::showEvent(QShowEvent* event) {
 }
 
 void Label::paintEvent(QPaintEvent* event) {
+    paintCaption(event);
+    if (hasFocus() && isKeyboardLink()) {
+        QPainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect =
+            style()
+                ->itemTextRect(fontMetrics(), contentsRect(), alignment(), isEnabled(), text())
+                .adjusted(-1, 0, 1, 0)
+                .intersected(rect());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+}
+
+void Label::paintCaption(QPaintEvent* event) {
     const QRect room = contentsRect();
     if (zoomPercent() == kNormalZoom || text().isEmpty() || wordWrap() || !pixmap().isNull() ||
         textFormat() == Qt::RichText) {

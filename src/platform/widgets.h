@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <utility>
 
+class QFocusEvent;
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 class QResizeEvent;
@@ -32,6 +34,11 @@ class Label : public QLabel {
 public:
     explicit Label(QWidget* parent = nullptr);
 
+    // A label that acts as a link: Tab reaches it, Enter or Space clicks it,
+    // a focus frame shows where the keyboard is, and readers call it a link.
+    void makeKeyboardLink();
+    bool isKeyboardLink() const;
+
 Q_SIGNALS:
     void clicked();
     void doubleClicked();
@@ -44,6 +51,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     // A picture is drawn afresh at the label's new size, so it stays sharp.
     void resizeEvent(QResizeEvent* event) override;
     // A picture given only its id (showPictureWhenSeen) is drawn when the
@@ -54,6 +64,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintCaption(QPaintEvent* event);
+
     ClickTracker tracker_;
 };
 

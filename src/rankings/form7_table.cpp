@@ -142,6 +142,34 @@ void RankingTable::arrange(const TableLayout& layout) {
             platform::setBackColor(cell(static_cast<Column>(column), row), colour);
         }
     }
+    orderTabByColumns();
+}
+
+std::array<RankingTable::Column, RankingTable::kColumns> RankingTable::columnsLeftToRight() const {
+    std::array<Column, kColumns> order{Posicion, Nombre, Columna3, Columna4, Tiempo, Fecha};
+    std::stable_sort(order.begin(), order.end(),
+                     [this](Column a, Column b) { return cell(a, 0)->x() < cell(b, 0)->x(); });
+    return order;
+}
+
+// Row by row, each row's cells in the order the view shows them.
+void RankingTable::orderTabByColumns() {
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    };
+    const auto order = columnsLeftToRight();
+    for (Column column : order) {
+        chain(header(column));
+    }
+    for (int row = 0; row < kShownEntries; ++row) {
+        for (Column column : order) {
+            chain(cell(column, row));
+        }
+    }
 }
 
 void RankingTable::fill(const RankingRows& rows) {
@@ -170,9 +198,11 @@ void RankingTable::describeRows(const RankingRows& rows) {
                                        [](const auto* text) { return *text == "-"; });
         const QString place = QStringLiteral("Puesto %1").arg(row + 1);
         QStringList parts;
-        for (int column = Columna3; column < kColumns; ++column) {
-            parts.append(header(column)->text() + u' ' +
-                         QString::fromStdString(*shown[static_cast<std::size_t>(column)]));
+        for (Column column : columnsLeftToRight()) {
+            if (column >= Columna3) {
+                parts.append(header(column)->text() + u' ' +
+                             QString::fromStdString(*shown[static_cast<std::size_t>(column)]));
+            }
         }
         const QString summary = empty ? place + QStringLiteral(": sin entrada")
                                       : place + QStringLiteral(": ") +

@@ -43,6 +43,10 @@ private:
     // Each cell is read with its place and column, and describes its row:
     // "Puesto 1: Ana, Nivel 3, Puntuacion 120, Tiempo 02:05, Fecha 17-5-2002".
     void describeRows(const RankingRows& rows);
+    // The columns from left to right as the view placed them; Tab and the
+    // row descriptions follow it.
+    std::array<Column, kColumns> columnsLeftToRight() const;
+    void orderTabByColumns();
     QPushButton* header(int column) const;
     QLineEdit* cell(Column column, int row) const;
 

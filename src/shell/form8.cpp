@@ -51,6 +51,7 @@ platform::Label* link(QWidget* parent, const char* name, const char* text, int t
     label->setFont(font);
     platform::setForeColor(label, kLinkColour);
     label->setCursor(Qt::PointingHandCursor);
+    label->makeKeyboardLink();
     return label;
 }
 
@@ -104,9 +105,8 @@ void form8::build() {
     platform::describeControl(author, QStringLiteral("Quién ha hecho el juego"));
     platform::describeControl(game, QStringLiteral("Autor"));
     platform::describeControl(team, QStringLiteral("Autor"));
-    platform::describeControl(weblink,
-                              QStringLiteral("Enlace: abre la página del juego en el navegador"));
-    platform::describeControl(mail, QStringLiteral("Enlace: escribe un correo a los autores"));
+    platform::describeControl(weblink, QStringLiteral("Abre la página del juego en el navegador"));
+    platform::describeControl(mail, QStringLiteral("Escribe un correo a los autores"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -115,6 +115,8 @@ void form8::build() {
     platform::place(ok, 4080, 3600, 1320, 375);
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     platform::describeControl(ok, QStringLiteral("Cierra esta ventana"));
+    // The links come first in Tab order, but the window opens on "OK".
+    ok->setFocus();
     // Escape closes the window, as "OK" does.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { cmdOK_Click(); });

@@ -26,6 +26,7 @@ constexpr int kSkipped = 77;
 // The seeded board places every word of the fixture's themes.
 constexpr int kKeyboardSlot = 0;
 constexpr int kPointerSlot = 1;
+constexpr int kSlots = 10;
 
 const QString kSplashTitle = QStringLiteral("Quenza");
 const QString kGameTitle = QStringLiteral("Quenza Tradicional");
@@ -162,6 +163,33 @@ private Q_SLOTS:
         QCOMPARE(driver_.get(QStringLiteral("Form1.numero.text")),
                  QJsonValue(QString::number(wordsLeft_ - 2)));
         QCOMPARE(driver_.get(QStringLiteral("Form1.celda_inicio")), QJsonValue(0));
+    }
+
+    // The level-complete window opens as a dot and grows: it keeps the focus
+    // it is given, so its keys and tool tips work at once.
+    void theLevelCompleteWindowTakesTheKeys() {
+        QCOMPARE(failed(QStringLiteral("menu Form1.evolution")), QString());
+        QCOMPARE(failed(QStringLiteral("wait 4000")), QString());
+        for (int slot = 0; slot < kSlots && driver_.get(QStringLiteral("Form4.shown")) != true;
+             ++slot) {
+            if (wordInSlot(slot).has_value()) {
+                QCOMPARE(failed(QStringLiteral("clickword %1").arg(slot)), QString());
+            }
+        }
+        QCOMPARE(driver_.get(QStringLiteral("Form4.shown")), QJsonValue(true));
+        const QString levelWindow = QStringLiteral("Limbo de Nivel");
+        const QDeadlineTimer deadline(kWaitMs);
+        QString focused = tools_.focusedWindowTitle();
+        while (focused != levelWindow && !deadline.hasExpired()) {
+            driver_.get(QStringLiteral("time"));
+            focused = tools_.focusedWindowTitle();
+        }
+        QCOMPARE(focused, levelWindow);
+        // Once grown too, and Qt agrees.
+        QCOMPARE(failed(QStringLiteral("wait 1000")), QString());
+        QCOMPARE(awaitValue(QStringLiteral("active"), QStringLiteral("Form4")),
+                 QJsonValue(QStringLiteral("Form4")));
+        QCOMPARE(tools_.focusedWindowTitle(), levelWindow);
     }
 
     void cleanupTestCase() {

@@ -56,6 +56,12 @@ std::optional<QByteArray> XTools::run(const QString& tool, const QStringList& ar
     return process.readAllStandardOutput();
 }
 
+QString XTools::focusedWindowTitle() {
+    const std::optional<QByteArray> title =
+        run(kPointer, {QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname")});
+    return title ? QString::fromUtf8(title->trimmed()) : QString();
+}
+
 std::optional<QPoint> XTools::clientOrigin(const QString& title) {
     // xdotool answers "no window" with a failure, which here only means "not yet".
     const std::optional<QByteArray> found =

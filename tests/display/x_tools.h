@@ -23,6 +23,10 @@ public:
     // The client area's top-left corner on the screen of the shown window
     // whose title is exactly `title`; nullopt while there is none.
     std::optional<QPoint> clientOrigin(const QString& title);
+    // The title of the window holding the X input focus, which is where keys
+    // go; empty when that is no window of a client (the root, or the window
+    // manager's own).
+    QString focusedWindowTitle();
     bool movePointer(const QPoint& screen);
     bool clickLeftButton();
     // The whole screen; a null image when it could not be taken.

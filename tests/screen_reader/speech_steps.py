@@ -10,7 +10,7 @@ it must speak exactly once. Patterns may name what the board holds:
 from dataclasses import dataclass
 from typing import Callable, Optional
 
-from game_board import arrows_between
+from game_board import arrows_between, placed_word
 
 # Steps whose expectation the game does not meet yet; the check skips them
 # and fails once one passes, so that it gets taken off this list.
@@ -110,8 +110,41 @@ def close_about(play):
     play.driver.do("close form8")
 
 
+def placed_slots(play, found=()):
+    return [slot for slot in range(10) if slot not in found and
+            placed_word(play.driver.get("state.celdas_palabra(%d)" % slot))]
+
+
+def find_all_but_one(play, found=()):
+    # The driver finds them; Orca is given time to catch up before the last.
+    for slot in placed_slots(play, found)[:-1]:
+        play.driver.do("clickword %d" % slot)
+
+
+def find_the_last(play, window, found=()):
+    play.driver.do("clickword %d" % placed_slots(play, found)[-1])
+    play.await_value(window + ".shown", True)
+    play.facts["caption"] = play.driver.get(window + ".caption")
+
+
+def close_result(play):
+    play.driver.do("close Form3")
+    play.await_value("Form3.shown", False)
+
+
 def start_evolution(play):
     play.press("F3")
+    play.await_value("Form1.evolution_timer.enabled", True)
+    play.facts["seconds"] = (int(play.driver.get("Form1.minuto.text")) * 60 +
+                             int(play.driver.get("Form1.segundo.text")))
+
+
+def level_window_grown(play):
+    play.driver.do("wait 1000")
+
+
+def continue_level(play):
+    play.press("Return")
     play.await_value("Form1.evolution_timer.enabled", True)
     play.facts["seconds"] = (int(play.driver.get("Form1.minuto.text")) * 60 +
                              int(play.driver.get("Form1.segundo.text")))
@@ -159,8 +192,19 @@ STEPS = [
     Step("the help is closed", close_help),
     Step("the about window opens, spoken once", open_about, once=WINDOW),
     Step("the about window is closed", close_about),
+    Step("the other words but one found", lambda play: find_all_but_one(play, found=(0,))),
+    Step("the last word found: the result window, spoken once",
+         lambda play: find_the_last(play, "Form3", found=(0,)), once=WINDOW),
+    Step("the result window is closed", close_result),
     Step("F3 starts an evolution game: theme, words, level and time", start_evolution,
          says=r"(?i)(?=.*nivel 1)(?=.*palabras)(?=.*(\d+:\d\d|minuto|segundo))"),
+    Step("the level's words but one found", find_all_but_one),
+    Step("the level's last word: the level-complete window, spoken once",
+         lambda play: find_the_last(play, "Form4"), once=WINDOW),
+    Step("the level-complete window grown: its awards spoken", level_window_grown,
+         says=r"(?i)comodín ganado"),
+    Step("Enter continues: the next level is spoken", continue_level,
+         says=r"(?i)(?=.*nivel 2)(?=.*palabras)"),
     Step("the last five seconds: one warning", last_seconds,
          once=r"(?i)(5|cinco) segundos"),
     Step("time runs out: the game-over window, spoken once", time_runs_out,

@@ -2,8 +2,12 @@
 
 // What every fuzz target shares: the entry point libFuzzer (or the replay
 // runner) calls, the invariant check that stops on the first broken rule, and
-// the byte-level line cutting the game's file reader does before decoding.
+// the game's own text-file reader, so every target sees the lines the game
+// would see.
 
+#include "platform/text_file.h"
+
+#include <QTemporaryFile>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -29,18 +33,24 @@ inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// Lines as the file reader cuts them: at every line feed, one CR dropped from
-// the end of each line, no empty line after a final line feed.
-inline std::vector<std::string> splitLines(std::string_view bytes) {
+// The bytes as a file on disk, read back by the game's reader. One scratch
+// file serves every input of the run.
+inline QStringList readAsTheGameDoes(std::string_view bytes) {
+    static QTemporaryFile file;
+    require(file.isOpen() || file.open(), "a scratch file can be made");
+    require(file.resize(0) && file.seek(0) &&
+                file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                    static_cast<qint64>(bytes.size()) &&
+                file.flush(),
+            "the scratch file takes the input");
+    return platform::readLinesOrEmpty(file.fileName());
+}
+
+// The lines as the game hands them to the puzzle core: UTF-8.
+inline std::vector<std::string> utf8LinesOf(std::string_view bytes) {
     std::vector<std::string> lines;
-    while (!bytes.empty()) {
-        const std::size_t feed = bytes.find('\n');
-        std::string_view line = bytes.substr(0, feed);
-        bytes = feed == std::string_view::npos ? std::string_view() : bytes.substr(feed + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.emplace_back(line);
+    for (const QString& line : readAsTheGameDoes(bytes)) {
+        lines.push_back(line.toStdString());
     }
     return lines;
 }

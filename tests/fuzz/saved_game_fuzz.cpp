@@ -22,7 +22,7 @@ std::vector<std::string> withCarriageReturns(std::vector<std::string> lines) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> lines =
-        quenza::fuzz::splitLines(quenza::fuzz::bytesOf(data, size));
+        quenza::fuzz::utf8LinesOf(quenza::fuzz::bytesOf(data, size));
     const std::optional<quenza::SavedGame> saved = quenza::parseSavedGame(lines);
 
     const bool anyCarriageReturnLeft = std::any_of(

@@ -8,7 +8,6 @@ menu Form1.evolution
 click Form1.tiempo
 expect state.puntuacion = -10
 expect Form1.Timer1.enabled = false
-expect Form1.c5.visible = true
 expect Form1.stop_pict.visible = false
 wait 1000
 expect Form1.stop_pict.visible = true
@@ -25,13 +24,11 @@ expect Form1.visor = true
 expect Form1.Shape3.visible = true
 wait 30000
 expect Form1.visor = false
-expect Form1.Shape3.visible = false
 expect Form1.c4.visible = false
 wait 20000
 # The clock resumes where it stopped, the stop sign gone.
 expect Form1.Timer1.enabled = true
 expect Form1.stop_pict.visible = false
-expect Form1.c5.visible = false
 expect Form1.segundo.text = "55"
 wait 1000
 expect Form1.segundo.text = "54"
@@ -42,6 +39,5 @@ click Form1.finalizar
 expect state.puntuacion = -20
 expect state.sin_finalizar = false
 expect state.racha_sin_finalizar = 1
-expect Form1.shown = false
 expect Form1.segundos60.enabled = false
 expect Form4.shown = true

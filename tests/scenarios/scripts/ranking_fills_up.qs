@@ -21,7 +21,5 @@ clickword 2
 expect Form3.Label8.text = "Demasiado Lento"
 expect Form3.Label7.text = "No has conseguido entrar en el ranking"
 expect Form3.Text1.visible = false
-expect Form3.Picture1.visible = false
 close Form3
-expect Form1.shown = true
 #@file file05.sop matches ^(1,10,"Rapida [0-9]+","tema",#2002-01-[0-9]+#\r\n)+9,3,"Player","Tres palabras [0-9]+",#2002-03-05#\r\n$

@@ -15,7 +15,6 @@ menu Form1.evolution
 wait 2000
 expect Form1.segundo.text = "53"
 menu Form1.cargame
-expect MsgBox.shown = true
 wait 5000
 expect Form1.segundo.text = "53"
 expect Form1.Label2.text = "58"

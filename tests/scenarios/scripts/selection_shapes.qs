@@ -10,7 +10,6 @@ move Form1.Label1(4)
 expect Form1.direccion_seleccion = "vertical"
 expect Form1.Label1(40).backColor = "0xFF8080"
 expect Form1.Label1(4).backColor = "0xFF8080"
-expect Form1.Label1(52).backColor = "0xFFC0C0"
 click Form1.Label1(4)
 expect Form1.celda_inicio = 0
 expect state.celdas_seleccion = [0, 0, 0, 0, 0, 0, 4, 16, 28, 40]

@@ -47,6 +47,12 @@ expect state.puntuacion = 140
 wait 4300
 expect Form4.extra1 = 2
 expect Form4.Check1(5).enabled = true
+# Nothing is drawn before Suerte is played; the last box is chosen like the
+# others.
+expect Form4.sorteado = [null, 0, 0, 0, 0, 0, 0, 0, null]
+click Form4.Check1(7)
+move Form4.Comodines 100 100
+expect Form4.valor = 7
 click Form4.Check1(5)
 move Form4.Comodines 100 100
 expect Form4.valor = 5

@@ -55,6 +55,7 @@ clickword 2
 expect Form3.Label2.text = "01"
 expect Form3.Label3.text = "minuto y"
 expect Form3.Label4.left = 1560
+expect Form3.tiempo_total = 61
 close Form3
 
 # Choosing the mode again abandons the board and starts the clock afresh;
@@ -69,6 +70,7 @@ clickword 0
 expect Form3.Label2.text = "02"
 expect Form3.Label3.text = "minutos y "
 expect Form3.Label4.text = "01"
+expect Form3.Label5.text = "segundo"
 close Form3
 
 # Every game a different theme, the first result stored once.

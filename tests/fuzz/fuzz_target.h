@@ -5,9 +5,6 @@
 // the game's own text-file reader, so every target sees the lines the game
 // would see.
 
-#include "platform/text_file.h"
-
-#include <QTemporaryFile>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -33,27 +30,9 @@ inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// The bytes as a file on disk, read back by the game's reader. One scratch
-// file serves every input of the run.
-inline QStringList readAsTheGameDoes(std::string_view bytes) {
-    static QTemporaryFile file;
-    require(file.isOpen() || file.open(), "a scratch file can be made");
-    require(file.resize(0) && file.seek(0) &&
-                file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                    static_cast<qint64>(bytes.size()) &&
-                file.flush(),
-            "the scratch file takes the input");
-    return platform::readLinesOrEmpty(file.fileName());
-}
-
-// The lines as the game hands them to the puzzle core: UTF-8.
-inline std::vector<std::string> utf8LinesOf(std::string_view bytes) {
-    std::vector<std::string> lines;
-    for (const QString& line : readAsTheGameDoes(bytes)) {
-        lines.push_back(line.toStdString());
-    }
-    return lines;
-}
+// The lines the game's own file reader gives for these bytes, in UTF-8 as
+// the game hands them to the puzzle core (game_reader.cpp).
+std::vector<std::string> linesAsTheGameReads(std::string_view bytes);
 
 // A seed drawn from the input itself, so a given input always replays the
 // same draws (FNV-1a).

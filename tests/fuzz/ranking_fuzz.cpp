@@ -122,7 +122,7 @@ void checkRanking(const std::vector<std::string>& lines, const Entry& result) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
-    std::vector<std::string> lines = quenza::fuzz::utf8LinesOf(bytes);
+    std::vector<std::string> lines = quenza::fuzz::linesAsTheGameReads(bytes);
     std::string name;
     if (!lines.empty()) {
         name = lines.front();

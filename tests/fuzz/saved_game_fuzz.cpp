@@ -10,7 +10,7 @@ using quenza::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> lines =
-        quenza::fuzz::utf8LinesOf(quenza::fuzz::bytesOf(data, size));
+        quenza::fuzz::linesAsTheGameReads(quenza::fuzz::bytesOf(data, size));
     const std::optional<quenza::SavedGame> saved = quenza::parseSavedGame(lines);
 
     const bool anyCarriageReturnLeft = std::any_of(

@@ -49,7 +49,7 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
-    std::vector<std::string> library = quenza::fuzz::utf8LinesOf(bytes);
+    std::vector<std::string> library = quenza::fuzz::linesAsTheGameReads(bytes);
     std::vector<std::string> logLines;
     if (const auto split = std::find(library.begin(), library.end(), "===");
         split != library.end()) {

@@ -127,8 +127,8 @@ void playLine(const Word& line, const quenza::ThemeLine& theme, int direccion_un
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // A theme is one line of the library, as the game reads it.
     const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
-    const QStringList lines = quenza::fuzz::readAsTheGameDoes(bytes);
-    const Word line = lines.isEmpty() ? Word() : lines.front().toStdU32String();
+    const std::vector<std::string> lines = quenza::fuzz::linesAsTheGameReads(bytes);
+    const Word line = lines.empty() ? Word() : quenza::fromUtf8(lines.front());
     const std::uint64_t seed = quenza::fuzz::seedOf(bytes);
     const quenza::ThemeLine theme = quenza::parseThemeLine(line);
     playLine(line, theme, 0, seed);

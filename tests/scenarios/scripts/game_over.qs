@@ -39,7 +39,6 @@ expect Form1.segundo.text = "00"
 # name box enters the ranking and Escape closes the dialog as its close box
 # does.
 keys Form1 F3
-expect Form1.width = 7965
 wait 175000
 expect focus = "Form5.Text1"
 keys Form5 Return

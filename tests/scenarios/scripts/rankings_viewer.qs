@@ -30,9 +30,7 @@ menu Form7.tradi
 wait 50
 expect Form7.caption ~ "Tradicional"
 expect Form7.nombre(14).text = "Rapido 15"
-expect Form7.tiempo(0).text = "00:30"
 expect Form7.fecha(14).left = 5640
-expect Form7.E.enabled = false
 #@output matches "name":"wmpaud5","time":3001\},\{"name":"wmpaud5","time":6881\},\{"name":"wmpaud2","time":8001\}
 sounds
 close Form7

@@ -9,7 +9,6 @@ key Inicio "x"
 expect Inicio.loaded = false
 expect Form1.shown = true
 expect Form1.caption = "Quenza -Zaviv oz Udiruv-"
-expect Form1.sopas = 25
 expect Form1.sopas_jugadas(0) = 0
 expect Form1.width = 6480
 expect Form1.cargame.enabled = false

@@ -26,6 +26,5 @@ keys Form6 Ctrl+0
 expect zoom = 100
 keys Form6 Ctrl+-
 expect zoom = 100
-expect Form1.Label1(14).left = 720
 # The zoom the player keeps for the game is neither read nor changed.
 #@file quenza/quenza.conf matches ^\[General\].zoom=200.$

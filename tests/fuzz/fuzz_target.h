@@ -2,7 +2,8 @@
 
 // What every fuzz target shares: the entry point libFuzzer (or the replay
 // runner) calls, the invariant check that stops on the first broken rule, and
-// the byte-level line cutting the game's file reader does before decoding.
+// the game's own text-file reader, so every target sees the lines the game
+// would see.
 
 #include <cstddef>
 #include <cstdint>
@@ -29,21 +30,9 @@ inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// Lines as the file reader cuts them: at every line feed, one CR dropped from
-// the end of each line, no empty line after a final line feed.
-inline std::vector<std::string> splitLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    while (!bytes.empty()) {
-        const std::size_t feed = bytes.find('\n');
-        std::string_view line = bytes.substr(0, feed);
-        bytes = feed == std::string_view::npos ? std::string_view() : bytes.substr(feed + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.emplace_back(line);
-    }
-    return lines;
-}
+// The lines the game's own file reader gives for these bytes, in UTF-8 as
+// the game hands them to the puzzle core (game_reader.cpp).
+std::vector<std::string> linesAsTheGameReads(std::string_view bytes);
 
 // A seed drawn from the input itself, so a given input always replays the
 // same draws (FNV-1a).

@@ -10,6 +10,7 @@
 #include "puzzle/ranking.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -36,43 +37,40 @@ std::int16_t int16Of(std::uint64_t bits) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(bits & 0xFFFF));
 }
 
-std::optional<quenza::TraditionalEntry> parse(std::string_view line,
-                                              const quenza::TraditionalEntry*) {
-    return quenza::parseTraditional(line);
-}
-std::optional<quenza::EvolutionEntry> parse(std::string_view line, const quenza::EvolutionEntry*) {
-    return quenza::parseEvolution(line);
-}
-std::vector<quenza::TraditionalEntry> top(const std::vector<std::string>& lines,
-                                          const quenza::TraditionalEntry*) {
-    return quenza::topTraditional(lines);
-}
-std::vector<quenza::EvolutionEntry> top(const std::vector<std::string>& lines,
-                                        const quenza::EvolutionEntry*) {
-    return quenza::topEvolution(lines);
+template <class Entry> std::optional<Entry> parse(std::string_view line) {
+    if constexpr (std::is_same_v<Entry, quenza::TraditionalEntry>) {
+        return quenza::parseTraditional(line);
+    } else {
+        return quenza::parseEvolution(line);
+    }
 }
 
-quenza::TraditionalEntry written(quenza::TraditionalEntry entry) {
-    entry.nombre = asWritten(std::move(entry.nombre));
-    entry.tema = asWritten(std::move(entry.tema));
-    return entry;
+template <class Entry> std::vector<Entry> top(const std::vector<std::string>& lines) {
+    if constexpr (std::is_same_v<Entry, quenza::TraditionalEntry>) {
+        return quenza::topTraditional(lines);
+    } else {
+        return quenza::topEvolution(lines);
+    }
 }
-quenza::EvolutionEntry written(quenza::EvolutionEntry entry) {
+
+template <class Entry> Entry written(Entry entry) {
     entry.nombre = asWritten(std::move(entry.nombre));
+    if constexpr (std::is_same_v<Entry, quenza::TraditionalEntry>) {
+        entry.tema = asWritten(std::move(entry.tema));
+    }
     return entry;
 }
 
 template <class Entry>
 void checkRanking(const std::vector<std::string>& lines, const Entry& result) {
-    const Entry* kind = nullptr;
     std::vector<Entry> readable;
     // How many readable entries stand before each line, the end included.
     std::vector<size_t> readableBefore;
     readableBefore.reserve(lines.size() + 1);
     for (const std::string& line : lines) {
         readableBefore.push_back(readable.size());
-        if (auto entry = parse(line, kind)) {
-            require(parse(quenza::formatLine(*entry), kind) == written(*entry),
+        if (auto entry = parse<Entry>(line)) {
+            require(parse<Entry>(quenza::formatLine(*entry)) == written(*entry),
                     "a readable entry is written back as it was read");
             readable.push_back(std::move(*entry));
         }
@@ -107,11 +105,11 @@ void checkRanking(const std::vector<std::string>& lines, const Entry& result) {
             "every other line is kept, in order");
     // The lines above the new one are the file's own first `at` lines.
     require(readableBefore[at] == ahead, "the result goes just before the entry it displaces");
-    const auto insertedLine = parse(after[at], kind);
+    const auto insertedLine = parse<Entry>(after[at]);
     require(insertedLine.has_value() && *insertedLine == written(result),
             "the inserted entry reads back equal");
 
-    const std::vector<Entry> shown = top(after, kind);
+    const std::vector<Entry> shown = top<Entry>(after);
     require(shown.size() ==
                 std::min(readable.size() + 1, static_cast<size_t>(quenza::kShownEntries)),
             "the viewer lists up to 15 readable entries");
@@ -124,7 +122,7 @@ void checkRanking(const std::vector<std::string>& lines, const Entry& result) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
-    std::vector<std::string> lines = quenza::fuzz::splitLines(bytes);
+    std::vector<std::string> lines = quenza::fuzz::linesAsTheGameReads(bytes);
     std::string name;
     if (!lines.empty()) {
         name = lines.front();

@@ -6,29 +6,21 @@
 
 #include <algorithm>
 
-namespace {
-
 using quenza::fuzz::require;
-
-// The save file's lines as a reader that split only at LF would leave them.
-std::vector<std::string> withCarriageReturns(std::vector<std::string> lines) {
-    for (std::string& line : lines) {
-        line += '\r';
-    }
-    return lines;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> lines =
-        quenza::fuzz::splitLines(quenza::fuzz::bytesOf(data, size));
+        quenza::fuzz::linesAsTheGameReads(quenza::fuzz::bytesOf(data, size));
     const std::optional<quenza::SavedGame> saved = quenza::parseSavedGame(lines);
 
     const bool anyCarriageReturnLeft = std::any_of(
         lines.begin(), lines.end(), [](const std::string& line) { return line.ends_with('\r'); });
     if (!anyCarriageReturnLeft) {
-        require(quenza::parseSavedGame(withCarriageReturns(lines)) == saved,
+        std::vector<std::string> withCarriageReturns = lines;
+        for (std::string& line : withCarriageReturns) {
+            line += '\r';
+        }
+        require(quenza::parseSavedGame(withCarriageReturns) == saved,
                 "a CR left at the end of every line changes nothing");
     }
     if (lines.size() < static_cast<size_t>(quenza::kSavedGameLines)) {

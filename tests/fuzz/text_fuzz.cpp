@@ -16,8 +16,6 @@ namespace {
 using quenza::Word;
 using quenza::fuzz::require;
 
-constexpr int kMaxCuts = 16;
-
 bool isScalarValue(char32_t letter) {
     return letter <= 0x10FFFF && (letter < 0xD800 || letter > 0xDFFF);
 }
@@ -38,21 +36,26 @@ void checkDecoding(std::string_view bytes) {
     require(quenza::upperCase(upper) == upper, "upper-casing twice changes nothing more");
 }
 
-// The reader cuts lines before decoding; that is only sound if a line feed
-// never belongs to a character, so decoding around it must not depend on
-// where the cut falls.
-void checkLineCuts(std::string_view bytes) {
-    const Word whole = quenza::fromUtf8(bytes);
-    const bool valid = quenza::isValidUtf8(bytes);
-    int cuts = 0; // a few cuts per input keep a file of blank lines fast
-    for (size_t feed = bytes.find('\n'); feed != std::string_view::npos && cuts < kMaxCuts;
-         feed = bytes.find('\n', feed + 1), ++cuts) {
-        const std::string_view before = bytes.substr(0, feed);
-        const std::string_view after = bytes.substr(feed + 1);
-        require(whole == quenza::fromUtf8(before) + U"\n" + quenza::fromUtf8(after),
-                "a line feed never joins or splits a character");
-        require(valid == (quenza::isValidUtf8(before) && quenza::isValidUtf8(after)),
-                "a file is valid UTF-8 exactly when every line is");
+// The game's reader: a file that is valid UTF-8 reads as that text, line for
+// line; any other line reads as Windows-1252, one character a byte, never as
+// a replacement character.
+void checkReader(std::string_view bytes) {
+    const std::vector<std::string> lines = quenza::fuzz::linesAsTheGameReads(bytes);
+    Word joined;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        checkDecoding(lines[k]);
+        joined += (k == 0 ? Word() : Word(U"\n")) + quenza::fromUtf8(lines[k]);
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF") || bytes.find('\r') != std::string_view::npos) {
+        return;
+    }
+    const std::string_view text = bytes.ends_with('\n') ? bytes.substr(0, bytes.size() - 1) : bytes;
+    if (quenza::isValidUtf8(bytes)) {
+        require(joined == quenza::fromUtf8(text), "a UTF-8 file reads as its text");
+    } else if (text.find('\n') == std::string_view::npos) {
+        require(lines.size() == 1 && joined.size() == text.size() &&
+                    joined.find(U'\uFFFD') == Word::npos,
+                "a Windows-1252 line reads one character a byte");
     }
 }
 
@@ -61,9 +64,6 @@ void checkLineCuts(std::string_view bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
     checkDecoding(bytes);
-    checkLineCuts(bytes);
-    for (const std::string& line : quenza::fuzz::splitLines(bytes)) {
-        checkDecoding(line);
-    }
+    checkReader(bytes);
     return 0;
 }

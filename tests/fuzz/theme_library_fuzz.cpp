@@ -4,8 +4,8 @@
 // Input: the library's lines, then a line "===" and the log's lines (no such
 // line: the whole input is the library and the log is empty).
 
-#include "fuzz_random.h"
 #include "fuzz_target.h"
+#include "platform/game_random.h"
 #include "puzzle/played_log.h"
 #include "puzzle/text.h"
 #include "puzzle/theme.h"
@@ -49,7 +49,7 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
-    std::vector<std::string> library = quenza::fuzz::splitLines(bytes);
+    std::vector<std::string> library = quenza::fuzz::linesAsTheGameReads(bytes);
     std::vector<std::string> logLines;
     if (const auto split = std::find(library.begin(), library.end(), "===");
         split != library.end()) {
@@ -82,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     MemoryLog log(logLines, themeCount, played);
-    quenza::fuzz::FuzzRandom random(quenza::fuzz::seedOf(bytes));
+    quenza::platform::GameRandom random(quenza::fuzz::seedOf(bytes),
+                                        quenza::platform::GameRandom::Reseeds::FromCountOnly);
     // A couple more games than themes, so a round always runs out and starts again.
     const int games = themeCount > 0 ? std::min(themeCount + 2, kMaxGames) : 0;
     for (int game = 0; game < games; ++game) {

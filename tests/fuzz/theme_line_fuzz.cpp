@@ -1,8 +1,8 @@
 // One theme line, placed on a fresh board as a game start does, then every
 // placed word selected and found as the player would.
 
-#include "fuzz_random.h"
 #include "fuzz_target.h"
+#include "platform/game_random.h"
 #include "puzzle/generation.h"
 #include "puzzle/text.h"
 #include "puzzle/theme.h"
@@ -16,20 +16,6 @@ namespace {
 using quenza::Board;
 using quenza::Word;
 using quenza::fuzz::require;
-
-// The reader decodes a line that is not valid UTF-8 as Windows-1252; the
-// byte-for-code-point reading here differs from it only in 0x80..0x9F, which
-// are letters like any other to the parser.
-Word decodedLine(std::string_view bytes) {
-    if (quenza::isValidUtf8(bytes)) {
-        return quenza::fromUtf8(bytes);
-    }
-    Word line;
-    for (const char c : bytes) {
-        line.push_back(static_cast<unsigned char>(c));
-    }
-    return line;
-}
 
 std::vector<int> placedCells(const Board& board, int slot) {
     std::vector<int> cells;
@@ -128,7 +114,7 @@ void findEveryWord(Board& board) {
 
 void playLine(const Word& line, const quenza::ThemeLine& theme, int direccion_unica,
               std::uint64_t seed) {
-    quenza::fuzz::FuzzRandom random(seed);
+    quenza::platform::GameRandom random(seed, quenza::platform::GameRandom::Reseeds::FromCountOnly);
     Board board;
     quenza::fillBoard(board, random);
     quenza::placeTheme(board, line, direccion_unica, random);
@@ -139,11 +125,10 @@ void playLine(const Word& line, const quenza::ThemeLine& theme, int direccion_un
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // A theme is one line of the library: cut at the first line end.
-    const std::vector<std::string> lines =
-        quenza::fuzz::splitLines(quenza::fuzz::bytesOf(data, size));
-    const std::string bytes = lines.empty() ? std::string() : lines.front();
-    const Word line = decodedLine(bytes);
+    // A theme is one line of the library, as the game reads it.
+    const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
+    const std::vector<std::string> lines = quenza::fuzz::linesAsTheGameReads(bytes);
+    const Word line = lines.empty() ? Word() : quenza::fromUtf8(lines.front());
     const std::uint64_t seed = quenza::fuzz::seedOf(bytes);
     const quenza::ThemeLine theme = quenza::parseThemeLine(line);
     playLine(line, theme, 0, seed);

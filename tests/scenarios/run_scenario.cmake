@@ -1,12 +1,11 @@
 # Plays one scenario script with quenza-driver in a fresh data folder.
 #
-#   cmake -DDRIVER=... -DSCRIPT=... -DWORK=... [-DFIXTURE=dir] [-DPROGRAM=dir] -P run_scenario.cmake
+#   cmake -DDRIVER=... -DSCRIPT=... -DWORK=... [-DFIXTURE=dir] [-DPROGRAM=dir] [-DSEED=n] -P run_scenario.cmake
 #
 # FIXTURE's files are copied into the data folder first. After the driver has
 # passed, lines of the script of the form
-#   #@file NAME matches REGEX
+#   #@file NAME matches REGEX     (a \r\n in REGEX also asks for CR LF line ends)
 #   #@file NAME missing
-#   #@file NAME distinct N      (N lines, no two alike)
 # check the data folder's files, and lines
 #   #@output matches REGEX
 # check what the driver printed (the answers of `sounds`, `get`, `dump`).
@@ -16,7 +15,6 @@ if(FIXTURE)
     file(GLOB fixture_files "${FIXTURE}/*")
     file(COPY ${fixture_files} DESTINATION "${WORK}")
 endif()
-
 set(args --data-dir "${WORK}" --date 2002-03-05)
 if(PROGRAM)
     list(APPEND args --program-dir "${PROGRAM}")
@@ -24,39 +22,21 @@ endif()
 if(SEED)
     list(APPEND args --seed "${SEED}")
 endif()
-
 execute_process(COMMAND "${DRIVER}" ${args} "${SCRIPT}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "driver exited with ${status}\n${out}\n${err}")
 endif()
 
-file(STRINGS "${SCRIPT}" output_checks REGEX "^#@output ")
-foreach(check IN LISTS output_checks)
+file(STRINGS "${SCRIPT}" checks REGEX "^#@")
+foreach(check IN LISTS checks)
     if(check MATCHES "^#@output matches (.*)$")
         if(NOT out MATCHES "${CMAKE_MATCH_1}")
             message(FATAL_ERROR "the driver's output does not match ${CMAKE_MATCH_1}:\n${out}")
         endif()
-    else()
-        message(FATAL_ERROR "unknown check: ${check}")
-    endif()
-endforeach()
-
-file(STRINGS "${SCRIPT}" checks REGEX "^#@file ")
-foreach(check IN LISTS checks)
-    if(check MATCHES "^#@file ([^ ]+) missing$")
+    elseif(check MATCHES "^#@file ([^ ]+) missing$")
         if(EXISTS "${WORK}/${CMAKE_MATCH_1}")
             message(FATAL_ERROR "${CMAKE_MATCH_1} should not exist")
-        endif()
-    elseif(check MATCHES "^#@file ([^ ]+) distinct ([0-9]+)$")
-        set(name "${CMAKE_MATCH_1}")
-        set(expected "${CMAKE_MATCH_2}")
-        file(STRINGS "${WORK}/${name}" lines)
-        list(LENGTH lines count)
-        list(REMOVE_DUPLICATES lines)
-        list(LENGTH lines unique)
-        if(NOT count EQUAL expected OR NOT unique EQUAL expected)
-            message(FATAL_ERROR "${name}: ${count} lines, ${unique} distinct, expected ${expected}")
         endif()
     elseif(check MATCHES "^#@file ([^ ]+) matches (.*)$")
         set(name "${CMAKE_MATCH_1}")
@@ -65,11 +45,11 @@ foreach(check IN LISTS checks)
         # the bytes, then the pattern's \r\n matches a plain line break.
         file(READ "${WORK}/${name}" bytes HEX)
         string(REGEX REPLACE "(..)" "\\1 " bytes "${bytes}")
-        string(REGEX MATCHALL "0a " line_feeds " ${bytes}")
-        string(REGEX MATCHALL "0d 0a " line_ends " ${bytes}")
-        list(LENGTH line_feeds feeds)
-        list(LENGTH line_ends ends)
-        if(NOT feeds EQUAL ends AND pattern MATCHES "\\\\r")
+        string(REGEX MATCHALL "0a " feeds "${bytes}")
+        string(REGEX MATCHALL "0d 0a " ends "${bytes}")
+        list(LENGTH feeds feed_count)
+        list(LENGTH ends end_count)
+        if(pattern MATCHES "\\\\r" AND NOT feed_count EQUAL end_count)
             message(FATAL_ERROR "${name} has a line not ended by CR LF")
         endif()
         string(REPLACE "\\r\\n" "\n" pattern "${pattern}")

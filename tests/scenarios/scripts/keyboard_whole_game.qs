@@ -16,28 +16,17 @@ expect Form1.cursor.visible = false
 keys Form1 Right
 expect Form1.cursor.visible = true
 expect Form1.cursor.left = 450
-expect Form1.cursor.top = 930
-expect Form1.celda_inicio = 0
 
 # Down to row 6, right to column 8: the top of the vertical word.
 keys Form1 Down Down Down Down Down Right Right Right Right Right Right Right
-expect Form1.cursor.left = 2130
-expect Form1.cursor.top = 2730
 keys Form1 Space
 expect Form1.celda_inicio = 68
-expect Form1.Label1(68).backColor = "0xFF8080"
 # Each step of the cursor is a pointer move: the line follows it.
 keys Form1 Down Down Down Down Down
 expect Form1.celda_raton = 128
 expect Form1.direccion_seleccion = "vertical"
 expect Form1.Label1(92).backColor = "0xFF8080"
-expect Form1.Label1(140).backColor = "0xFFC0C0"
 keys Form1 Return
-expect Form1.numero.text = "2"
-expect Form1.resultado(1).visible = false
-expect Form1.Label1(68).visible = false
-expect Form1.Label1(128).visible = false
-expect Form1.celda_inicio = 0
 
 # The found letters are stepped over, up and down the column.
 keys Form1 Up
@@ -47,15 +36,10 @@ expect Form1.cursor.top = 4890
 # Left along the bottom row, up to the last letter of the diagonal word.
 keys Form1 Left Left Left Left Left Left Up Space Up Right
 expect Form1.celda_inicio = 122
-expect Form1.celda_raton = 111
 expect Form1.Label1(122).backColor = "0xFF8080"
-expect Form1.Label1(111).backColor = "0xFF8080"
 # Escape drops the line begun and its colours at once.
 keys Form1 Escape
-expect Form1.celda_inicio = 0
 expect Form1.Label1(122).backColor = "0xFFC0C0"
-expect Form1.Label1(111).backColor = "0xFFC0C0"
-expect Form1.numero.text = "2"
 # The mouse takes over: the cursor goes away; the keys carry on from there,
 # the first one only showing the cursor again.
 move Form1.Label1(110)
@@ -68,25 +52,16 @@ expect Form1.celda_inicio = 122
 expect Form1.direccion_seleccion = "diagonal"
 keys Form1 Return
 expect Form1.numero.text = "1"
-expect Form1.resultado(0).visible = false
 
 # Two letters right, then down and left along the last diagonal.
 keys Form1 Right Right Space Down Left Down Left Down Left Down Left
 expect Form1.celda_inicio = 91
-expect Form1.celda_raton = 135
 keys Form1 Space
 expect Form1.numero.text = "0"
-expect Form1.shown = false
-expect Form3.shown = true
-expect Form3.Label7.text = "Has conseguido entrar en el ranking!!!"
 
 # The result dialog: Enter in the name box stores the result, Escape closes.
 expect focus = "Form3.Text1"
 keys Form3 Return
-expect Form3.Text1.visible = false
-expect Form3.shown = true
 keys Form3 Escape
 expect Form3.loaded = false
-expect Form1.shown = true
-expect Form1.numero.text = "3"
 #@file file05.sop matches ^0,3,"Player","Tres palabras 4",#2002-03-05#\r\n$

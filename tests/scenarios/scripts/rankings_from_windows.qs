@@ -4,7 +4,6 @@
 start
 key Inicio "q"
 menu Form1.rankings
-expect Form7.nombre(0).text = "Peña"
 menu Form7.tradi
 wait 50
 expect Form7.nombre(0).text = "Peña"

@@ -3,7 +3,6 @@
 start
 key Inicio "q"
 expect Form1.cargame.enabled = false
-expect Form1.guardame.enabled = false
 menu Form1.evolution
 wait 5000
 clickword 0
@@ -16,11 +15,8 @@ clickword 6
 wait 4300
 click Form4.Command2
 expect Form1.caption = "Quenza Evolution---->Nivel 2"
-expect Form1.guardame.enabled = true
 menu Form1.guardame
 expect Form1.cargame.enabled = false
-expect Form1.shown = true
-expect Form1.caption = "Quenza Evolution---->Nivel 2"
 # Nothing changes on screen, and the game goes on.
 wait 1000
 expect Form1.segundo.text = "54"

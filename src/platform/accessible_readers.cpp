@@ -52,7 +52,7 @@ public:
 
     void say(const QString& text) {
         if (inOneGo_) {
-            message += QStringLiteral(". ") + text;
+            message += (message.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) + text;
             return;
         }
         setVisible(false);

@@ -31,15 +31,30 @@ expect Form7.caption = "Rankings - Tradicional"
 # A cell holding the focus keeps neither arrow for itself.
 click Form7.nombre(2)
 expect focus = "Form7.nombre(2)"
+# Tab reads a row's cells in the order its columns stand: time before words here.
+keys Form7 Tab
+expect focus = "Form7.tiempo(2)"
+keys Form7 Tab Tab Tab Tab
+expect focus = "Form7.posicion(3)"
 keys Form7 Left
 wait 50
 expect Form7.caption = "Rankings - Evolution"
+click Form7.nombre(2)
+keys Form7 Tab
+expect focus = "Form7.columna3(2)"
 keys Form7 Escape
 expect Form7.loaded = false
 expect Form1.enabled = true
 
 # The about window has no key of its own; Escape closes it as "OK" does.
+# It opens on "OK"; Tab reaches its links, Enter or Space follows one.
 menu Form1.acerca
+expect focus = "form8.cmdOK"
+keys form8 Tab
+expect focus = "form8.weblink"
+keys form8 Return Tab space
+#@output matches \["https://[^"]+","mailto:[^"@]+@[^"]+"\]
+opened
 keys form8 Escape
 expect form8.loaded = false
 

@@ -191,6 +191,8 @@ STEPS = [
     Step("F1 opens the help, spoken once", open_help, once=WINDOW),
     Step("the help is closed", close_help),
     Step("the about window opens, spoken once", open_about, once=WINDOW),
+    Step("Tab reaches the about window's web link", lambda play: play.press("Tab"),
+         says=r"(?i)quenza\.example\.org.*link"),
     Step("the about window is closed", close_about),
     Step("the other words but one found", lambda play: find_all_but_one(play, found=(0,))),
     Step("the last word found: the result window, spoken once",

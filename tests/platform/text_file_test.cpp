@@ -3,10 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <sys/resource.h>
 
 using namespace quenza::platform;
 using namespace Qt::StringLiterals;
@@ -138,27 +136,6 @@ TEST_F(TextFileTest, AnUnusableFolderFailsQuietly) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(u"file06.sop"_s));
     EXPECT_FALSE(replaceLines(dir_.filePath(u"file06.sop"_s), {u"a"_s}));
     EXPECT_FALSE(removeFile(dir_.filePath(u"file06.sop"_s)));
-}
-
-TEST_F(TextFileTest, AFailedReplacementLeavesTheOldFileWhole) {
-    const QString file = write(u"file04.sop"_s, "old\r\n");
-    const QStringList big(2000, QString(100, u'x'));
-
-    // A full disk, as far as this process can tell.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit original{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
-    rlimit small = original;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool replaced = replaceLines(file, big);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &original), 0);
-
-    EXPECT_FALSE(replaced);
-    EXPECT_EQ(bytesOf(file), QByteArray("old\r\n"));
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({u"file04.sop"_s}));
-    ASSERT_TRUE(replaceLines(file, big));
-    EXPECT_EQ(countLines(file), 2000);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ private Q_SLOTS:
         }
     }
 
-    void twipsSurviveTheRoundingToPixels() {
+    void twipsColoursAndPointerOfAControl() {
         QWidget window;
         QLabel label(&window);
         place(&label, 100, 960, 255, 7);
@@ -43,20 +43,15 @@ private Q_SLOTS:
         QLabel unplaced(&window);
         unplaced.setGeometry(10, 20, 30, 40);
         QCOMPARE(twipsOf(&unplaced), QRect(150, 300, 450, 600));
-    }
 
-    // Colours are given blue-green-red, as the game's tables hold them.
-    void coloursAreReadBlueGreenRed() {
-        QLabel label;
+        // Colours are given blue-green-red, as the game's tables hold them.
         setBackColor(&label, 0xFFC0C0);
         setForeColor(&label, 0x00FF00);
         QVERIFY(label.autoFillBackground());
         QCOMPARE(label.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
         QCOMPARE(label.palette().color(QPalette::WindowText), QColor(Qt::green));
-    }
 
-    void theCustomPointerShowsWhileChosen() {
-        QWidget window;
+        // The custom pointer shows while chosen.
         setMousePointer(&window, 99);
         setCustomPointer(&window, QCursor(Qt::PointingHandCursor));
         QCOMPARE(window.cursor().shape(), Qt::PointingHandCursor);

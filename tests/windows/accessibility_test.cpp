@@ -30,17 +30,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QAccessibleInterface* readerOf(QObject* control) {
-    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
-    if (reader == nullptr) {
-        qFatal("no accessibility interface for %s", qPrintable(control->objectName()));
-    }
-    return reader;
+    return QAccessible::queryAccessibleInterface(control);
 }
-QString nameOf(QObject* control) {
-    return readerOf(control)->text(QAccessible::Name);
+QString nameOf(QObject* control, QAccessible::Text text = QAccessible::Name) {
+    return readerOf(control)->text(text);
 }
 QString descriptionOf(QObject* control) {
-    return readerOf(control)->text(QAccessible::Description);
+    return nameOf(control, QAccessible::Description);
 }
 
 void forEachElement(QAccessibleInterface* root,
@@ -153,25 +149,16 @@ private Q_SLOTS:
 
     void jokersSayWhatTheyShowAndHideAndTheLevelsEndIsSpoken() {
         trigger("evolution");
-        const auto readableWords = [this] {
-            QStringList words;
-            for (int i = 0; i < kSlots; ++i) {
-                const QString name = nameOf(control(indexed("resultado", i)));
-                if (!name.isEmpty()) {
-                    words << name;
-                }
-            }
-            return words;
-        };
-        QCOMPARE(readableWords(), QStringList());
+        QWidget* firstWord = control(QStringLiteral("resultado(0)"));
+        QCOMPARE(nameOf(firstWord), QString()); // the list is hidden
         gameState().comodines[kMostrar] = 1;
         gameState().comodines[kEliminar] = 3;
         form->startLevel(kNoJoker);
         static_cast<QPushButton*>(control(QStringLiteral("mostrar")))->click();
-        QVERIFY(!readableWords().isEmpty());
+        QVERIFY(!nameOf(firstWord).isEmpty());
         // Said in one go with the level's start: both are read, in order.
         QVERIFY2(heard().contains(QStringLiteral(". Comodín Mostrar: las palabras son ") +
-                                  readableWords().first()),
+                                  nameOf(firstWord)),
                  qPrintable(heard()));
 
         auto* borrar = static_cast<QPushButton*>(control(QStringLiteral("borrar")));

@@ -4,18 +4,8 @@
 #include <QImage>
 #include <QSet>
 #include <QtTest>
-#include <cmath>
 
 using namespace quenza;
-
-namespace {
-
-int distance(const QColor& p, const QColor& q) {
-    return std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-           std::abs(p.blue() - q.blue()) + std::abs(p.alpha() - q.alpha());
-}
-
-} // namespace
 
 // Each joker's picture, at the size of the main window's joker buttons,
 // covers its button with a drawing and differs from every other in shape and
@@ -23,40 +13,40 @@ int distance(const QColor& p, const QColor& q) {
 class JokerPicturesTest : public QObject {
     Q_OBJECT
 
+    static int distance(QRgb p, QRgb q) {
+        return qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) +
+               qAbs(qAlpha(p) - qAlpha(q));
+    }
+
 private Q_SLOTS:
     void everyJokerHasAPictureOfItsOwn() {
         const QSize button(33, 33);
         QList<QImage> images;
-        QList<QColor> averages;
+        QList<QRgb> averages;
         for (int joker = 1; joker <= kEspecialPicture; ++joker) {
             const QImage image =
                 jokerPicture(joker, button).toImage().convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(image.size(), button);
             QSet<QRgb> colours;
-            double red = 0, green = 0, blue = 0;
-            int opaque = 0;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    const QColor c = image.pixelColor(x, y);
-                    colours.insert(image.pixel(x, y));
-                    if (c.alpha() > 128) {
-                        red += c.red(), green += c.green(), blue += c.blue(), ++opaque;
-                    }
+            int sums[3] = {}, opaque = 0;
+            for (int i = 0; i < 33 * 33; ++i) {
+                const QRgb c = image.pixel(i % 33, i / 33);
+                colours.insert(c);
+                if (qAlpha(c) > 128) {
+                    sums[0] += qRed(c), sums[1] += qGreen(c), sums[2] += qBlue(c), ++opaque;
                 }
             }
             QVERIFY2(opaque > 33 * 33 * 3 / 4 && colours.size() > 20,
                      qPrintable(QString::number(joker)));
             images << image;
-            averages << QColor(qRound(red / opaque), qRound(green / opaque), qRound(blue / opaque));
+            averages << qRgb(sums[0] / opaque, sums[1] / opaque, sums[2] / opaque);
         }
         for (int a = 0; a < images.size(); ++a) {
             for (int b = a + 1; b < images.size(); ++b) {
                 int differing = 0;
-                for (int y = 0; y < 33; ++y) {
-                    for (int x = 0; x < 33; ++x) {
-                        differing +=
-                            distance(images[a].pixelColor(x, y), images[b].pixelColor(x, y)) > 60;
-                    }
+                for (int i = 0; i < 33 * 33; ++i) {
+                    differing += distance(images[a].pixel(i % 33, i / 33),
+                                          images[b].pixel(i % 33, i / 33)) > 60;
                 }
                 const QString pair = QStringLiteral("%1 and %2").arg(a + 1).arg(b + 1);
                 QVERIFY2(differing > 33 * 33 / 4, qPrintable(pair));

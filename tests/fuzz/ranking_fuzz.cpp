@@ -10,7 +10,6 @@
 #include "puzzle/ranking.h"
 
 #include <algorithm>
-#include <type_traits>
 
 namespace {
 
@@ -24,53 +23,38 @@ std::string asWritten(std::string text) {
     return text;
 }
 
-quenza::Date dateOf(std::uint64_t bits) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int year = static_cast<int>(bits % 10000);
-    const int month = static_cast<int>((bits >> 16) % 12) + 1;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    const int days = month == 2 && leap ? 29 : kDays[month - 1];
-    return {year, month, static_cast<int>((bits >> 24) % static_cast<unsigned>(days)) + 1};
-}
-
-std::int16_t int16Of(std::uint64_t bits) {
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(bits & 0xFFFF));
-}
-
-template <class Entry> std::optional<Entry> parse(std::string_view line) {
-    if constexpr (std::is_same_v<Entry, quenza::TraditionalEntry>) {
-        return quenza::parseTraditional(line);
-    } else {
-        return quenza::parseEvolution(line);
-    }
-}
-
-template <class Entry> std::vector<Entry> top(const std::vector<std::string>& lines) {
-    if constexpr (std::is_same_v<Entry, quenza::TraditionalEntry>) {
-        return quenza::topTraditional(lines);
-    } else {
-        return quenza::topEvolution(lines);
-    }
-}
-
-template <class Entry> Entry written(Entry entry) {
+quenza::TraditionalEntry written(quenza::TraditionalEntry entry) {
+    entry.tema = asWritten(std::move(entry.tema));
     entry.nombre = asWritten(std::move(entry.nombre));
-    if constexpr (std::is_same_v<Entry, quenza::TraditionalEntry>) {
-        entry.tema = asWritten(std::move(entry.tema));
-    }
     return entry;
 }
 
+quenza::EvolutionEntry written(quenza::EvolutionEntry entry) {
+    entry.nombre = asWritten(std::move(entry.nombre));
+    return entry;
+}
+
+// Any calendar day, the 29th of February of a leap year and the 31st included.
+quenza::Date dateOf(std::uint64_t bits) {
+    const int year = static_cast<int>(bits % 10000);
+    const int month = static_cast<int>((bits >> 16) % 12) + 1;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const int days = month == 2 ? (leap ? 29 : 28) : 30 + (month + month / 8) % 2;
+    return {year, month, static_cast<int>((bits >> 24) % static_cast<unsigned>(days)) + 1};
+}
+
 template <class Entry>
-void checkRanking(const std::vector<std::string>& lines, const Entry& result) {
+void checkRanking(const std::vector<std::string>& lines, const Entry& result,
+                  std::optional<Entry> (*parse)(std::string_view),
+                  std::vector<Entry> (*top)(const std::vector<std::string>&)) {
     std::vector<Entry> readable;
     // How many readable entries stand before each line, the end included.
     std::vector<size_t> readableBefore;
     readableBefore.reserve(lines.size() + 1);
     for (const std::string& line : lines) {
         readableBefore.push_back(readable.size());
-        if (auto entry = parse<Entry>(line)) {
-            require(parse<Entry>(quenza::formatLine(*entry)) == written(*entry),
+        if (auto entry = parse(line)) {
+            require(parse(quenza::formatLine(*entry)) == written(*entry),
                     "a readable entry is written back as it was read");
             readable.push_back(std::move(*entry));
         }
@@ -105,11 +89,11 @@ void checkRanking(const std::vector<std::string>& lines, const Entry& result) {
             "every other line is kept, in order");
     // The lines above the new one are the file's own first `at` lines.
     require(readableBefore[at] == ahead, "the result goes just before the entry it displaces");
-    const auto insertedLine = parse<Entry>(after[at]);
+    const auto insertedLine = parse(after[at]);
     require(insertedLine.has_value() && *insertedLine == written(result),
             "the inserted entry reads back equal");
 
-    const std::vector<Entry> shown = top<Entry>(after);
+    const std::vector<Entry> shown = top(after);
     require(shown.size() ==
                 std::min(readable.size() + 1, static_cast<size_t>(quenza::kShownEntries)),
             "the viewer lists up to 15 readable entries");
@@ -120,33 +104,32 @@ void checkRanking(const std::vector<std::string>& lines, const Entry& result) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
-    std::vector<std::string> lines = quenza::fuzz::linesAsTheGameReads(bytes);
-    std::string name;
+void quenza::fuzz::check(const Input& input) {
+    std::vector<std::string> lines = input.lines;
+    const std::string name = lines.empty() ? std::string() : lines.front();
     if (!lines.empty()) {
-        name = lines.front();
         lines.erase(lines.begin());
     }
-    const std::uint64_t bits = quenza::fuzz::seedOf(bytes);
+    const std::uint64_t bits = input.seed;
     // A tie with an entry already in the file is the interesting case, so the
     // numbers sometimes come from a line of the file itself.
     const std::string& sample = lines.empty() ? name : lines[bits % lines.size()];
 
-    quenza::TraditionalEntry traditional{int16Of(bits), int16Of(bits >> 16), name,
+    quenza::TraditionalEntry traditional{static_cast<std::int16_t>(bits),
+                                         static_cast<std::int16_t>(bits >> 16), name,
                                          name.substr(name.size() / 2), dateOf(bits >> 32)};
     if (const auto entry = quenza::parseTraditional(sample); entry && (bits & 1)) {
         traditional.tiempo = entry->tiempo;
         traditional.total_palabras = entry->total_palabras;
     }
-    checkRanking(lines, traditional);
+    checkRanking(lines, traditional, quenza::parseTraditional, quenza::topTraditional);
 
-    quenza::EvolutionEntry evolution{int16Of(bits >> 8), int16Of(bits >> 24), int16Of(bits >> 40),
-                                     name, dateOf(bits >> 20)};
+    quenza::EvolutionEntry evolution{
+        static_cast<std::int16_t>(bits >> 8), static_cast<std::int16_t>(bits >> 24),
+        static_cast<std::int16_t>(bits >> 40), name, dateOf(bits >> 20)};
     if (const auto entry = quenza::parseEvolution(sample); entry && (bits & 1)) {
         evolution.nivel = entry->nivel;
         evolution.puntuacion = entry->puntuacion;
     }
-    checkRanking(lines, evolution);
-    return 0;
+    checkRanking(lines, evolution, quenza::parseEvolution, quenza::topEvolution);
 }

@@ -16,17 +16,14 @@ namespace {
 using quenza::Word;
 using quenza::fuzz::require;
 
-bool isScalarValue(char32_t letter) {
-    return letter <= 0x10FFFF && (letter < 0xD800 || letter > 0xDFFF);
-}
-
 void checkDecoding(std::string_view bytes) {
     const Word decoded = quenza::fromUtf8(bytes);
     const std::string encoded = quenza::toUtf8(decoded);
     require(quenza::isValidUtf8(bytes) == (encoded == bytes),
             "valid exactly when decoding and encoding gives the bytes back");
     require(decoded.size() <= bytes.size(), "every character takes at least one byte");
-    require(std::all_of(decoded.begin(), decoded.end(), isScalarValue),
+    require(std::all_of(decoded.begin(), decoded.end(),
+                        [](char32_t c) { return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF); }),
             "decoding gives Unicode scalar values only");
     require(quenza::isValidUtf8(encoded), "the game writes valid UTF-8 only");
     require(quenza::fromUtf8(encoded) == decoded, "decoding what was written gives the same text");
@@ -39,8 +36,7 @@ void checkDecoding(std::string_view bytes) {
 // The game's reader: a file that is valid UTF-8 reads as that text, line for
 // line; any other line reads as Windows-1252, one character a byte, never as
 // a replacement character.
-void checkReader(std::string_view bytes) {
-    const std::vector<std::string> lines = quenza::fuzz::linesAsTheGameReads(bytes);
+void checkReader(std::string_view bytes, const std::vector<std::string>& lines) {
     Word joined;
     for (size_t k = 0; k < lines.size(); ++k) {
         checkDecoding(lines[k]);
@@ -61,9 +57,7 @@ void checkReader(std::string_view bytes) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
-    checkDecoding(bytes);
-    checkReader(bytes);
-    return 0;
+void quenza::fuzz::check(const Input& input) {
+    checkDecoding(input.bytes);
+    checkReader(input.bytes, input.lines);
 }

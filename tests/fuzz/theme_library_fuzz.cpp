@@ -17,39 +17,30 @@ namespace {
 
 using quenza::fuzz::require;
 
-constexpr int kMaxGames = 40;
-
 // The log file in memory, checked against what the game may do to it: it is
 // only emptied once every theme has been played.
-class MemoryLog : public quenza::PlayedLogFile {
-public:
-    MemoryLog(std::vector<std::string> lines, int themeCount, const std::set<int>& played)
-        : lines_(std::move(lines)), themeCount_(themeCount), played_(played) {}
-
-    void append(int theme) override { lines_.push_back(std::to_string(theme)); }
-    void clear() override {
-        for (int theme = 1; theme <= themeCount_; ++theme) {
-            require(played_.count(theme) == 1,
-                    "the log is only emptied when every theme is played");
-        }
-        lines_.clear();
-        ++clears;
-    }
-
-    const std::vector<std::string>& lines() const { return lines_; }
+struct MemoryLog : quenza::PlayedLogFile {
+    MemoryLog(std::vector<std::string> log, int count, const std::set<int>& playedThemes)
+        : lines(std::move(log)), themeCount(count), played(playedThemes) {}
+    std::vector<std::string> lines;
+    int themeCount;
+    const std::set<int>& played;
     int clears = 0;
 
-private:
-    std::vector<std::string> lines_;
-    int themeCount_;
-    const std::set<int>& played_;
+    void append(int theme) override { lines.push_back(std::to_string(theme)); }
+    void clear() override {
+        for (int theme = 1; theme <= themeCount; ++theme) {
+            require(played.count(theme) == 1, "the log is only emptied when every theme is played");
+        }
+        lines.clear();
+        ++clears;
+    }
 };
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
-    std::vector<std::string> library = quenza::fuzz::linesAsTheGameReads(bytes);
+void quenza::fuzz::check(const Input& input) {
+    std::vector<std::string> library = input.lines;
     std::vector<std::string> logLines;
     if (const auto split = std::find(library.begin(), library.end(), "===");
         split != library.end()) {
@@ -82,10 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     MemoryLog log(logLines, themeCount, played);
-    quenza::platform::GameRandom random(quenza::fuzz::seedOf(bytes),
+    quenza::platform::GameRandom random(input.seed,
                                         quenza::platform::GameRandom::Reseeds::FromCountOnly);
-    // A couple more games than themes, so a round always runs out and starts again.
-    const int games = themeCount > 0 ? std::min(themeCount + 2, kMaxGames) : 0;
+    // A couple more games than themes (up to 40), so a round always runs out
+    // and starts again.
+    const int games = themeCount > 0 ? std::min(themeCount + 2, 40) : 0;
     for (int game = 0; game < games; ++game) {
         const int clearsBefore = log.clears;
         const int theme = quenza::drawUnplayedTheme(themeCount, sopas_jugadas, log, random);
@@ -95,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         require(theme >= 1 && theme <= themeCount, "the drawn theme is a line of the library");
         require(played.count(theme) == 0, "a theme never comes twice before the log is emptied");
-        require(log.lines().back() == std::to_string(theme), "the drawn theme ends the log");
+        require(log.lines.back() == std::to_string(theme), "the drawn theme ends the log");
         if (freeEntries > 0) {
             played.insert(theme);
             --freeEntries;
@@ -111,5 +103,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(quenza::drawUnplayedTheme(0, sopas_jugadas, log, random) == 0,
                 "an empty library gives no theme");
     }
-    return 0;
 }

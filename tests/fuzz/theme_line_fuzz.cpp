@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -18,44 +19,11 @@ using quenza::Word;
 using quenza::fuzz::require;
 
 std::vector<int> placedCells(const Board& board, int slot) {
+    const quenza::SlotCells& slotCells = board.celdas_palabra[static_cast<size_t>(slot)];
     std::vector<int> cells;
-    cells.reserve(quenza::kMaxLetters);
-    for (int k = 0; k < quenza::kMaxLetters; ++k) {
-        if (const int cell =
-                board.celdas_palabra[static_cast<size_t>(slot)][static_cast<size_t>(k)];
-            cell != 0) {
-            cells.push_back(cell);
-        }
-    }
+    std::copy_if(slotCells.begin(), slotCells.begin() + quenza::kMaxLetters,
+                 std::back_inserter(cells), [](int cell) { return cell != 0; });
     return cells;
-}
-
-// The cells, in ascending order, must be consecutive steps of one of the
-// eight directions without wrapping round an edge of the grid.
-bool isStraightRun(const std::vector<int>& cells, int direction) {
-    const int step = std::abs(quenza::directionStep(direction));
-    const int rowStep = step == 1 ? 0 : 1;
-    const int colStep = step == 12 ? 0 : (step == 11 ? -1 : 1);
-    for (size_t k = 1; k < cells.size(); ++k) {
-        const int from = cells[k - 1];
-        const int to = cells[k];
-        if (to - from != step || quenza::row0(to) - quenza::row0(from) != rowStep ||
-            quenza::col0(to) - quenza::col0(from) != colStep) {
-            return false;
-        }
-    }
-    return true;
-}
-
-Word readOff(const Board& board, std::vector<int> cells, int direction) {
-    if (quenza::isReverseDirection(direction)) {
-        std::reverse(cells.begin(), cells.end());
-    }
-    Word word;
-    for (const int cell : cells) {
-        word.push_back(board.letra[static_cast<size_t>(cell)]);
-    }
-    return word;
 }
 
 void checkPlacement(const Board& board, const quenza::ThemeLine& theme) {
@@ -74,14 +42,27 @@ void checkPlacement(const Board& board, const quenza::ThemeLine& theme) {
         const int direction =
             board.celdas_palabra[static_cast<size_t>(slot)][quenza::kDirectionPos];
         require(direction >= 1 && direction <= 8, "a placed word has a direction 1..8");
-        for (const int cell : cells) {
+        // In ascending order the cells are steps of one direction, never wrapping
+        // round an edge of the grid (a step of 1 stays on its row, the others go
+        // down one row), and they spell the word, backwards for a reverse direction.
+        const int step = std::abs(quenza::directionStep(direction));
+        Word spelled;
+        for (size_t k = 0; k < cells.size(); ++k) {
+            const int cell = cells[k];
             require(cell >= 1 && cell <= quenza::kCells, "a placed word lies inside the grid");
             require(!board.celda_libre[static_cast<size_t>(cell)], "a word's cells are not free");
             require(!taken[static_cast<size_t>(cell)], "two words never share a cell");
             taken[static_cast<size_t>(cell)] = true;
+            require(k == 0 ||
+                        (cell - cells[k - 1] == step &&
+                         quenza::row0(cell) - quenza::row0(cells[k - 1]) == (step == 1 ? 0 : 1)),
+                    "a placed word lies in a straight line");
+            spelled.push_back(board.letra[static_cast<size_t>(cell)]);
         }
-        require(isStraightRun(cells, direction), "a placed word lies in a straight line");
-        require(readOff(board, cells, direction) == expected, "the grid spells the placed word");
+        if (quenza::isReverseDirection(direction)) {
+            std::reverse(spelled.begin(), spelled.end());
+        }
+        require(spelled == expected, "the grid spells the placed word");
     }
     require(board.numero == placed, "the counter equals the words on the board");
 }
@@ -124,14 +105,10 @@ void playLine(const Word& line, const quenza::ThemeLine& theme, int direccion_un
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // A theme is one line of the library, as the game reads it.
-    const std::string_view bytes = quenza::fuzz::bytesOf(data, size);
-    const std::vector<std::string> lines = quenza::fuzz::linesAsTheGameReads(bytes);
-    const Word line = lines.empty() ? Word() : quenza::fromUtf8(lines.front());
-    const std::uint64_t seed = quenza::fuzz::seedOf(bytes);
+// A theme is one line of the library, as the game reads it.
+void quenza::fuzz::check(const Input& input) {
+    const Word line = input.lines.empty() ? Word() : quenza::fromUtf8(input.lines.front());
     const quenza::ThemeLine theme = quenza::parseThemeLine(line);
-    playLine(line, theme, 0, seed);
-    playLine(line, theme, static_cast<int>(seed % 8) + 1, seed >> 8);
-    return 0;
+    playLine(line, theme, 0, input.seed);
+    playLine(line, theme, static_cast<int>(input.seed % 8) + 1, input.seed >> 8);
 }

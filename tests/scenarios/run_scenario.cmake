@@ -1,9 +1,11 @@
 # Plays one scenario script with quenza-driver in a fresh data folder.
 #
-#   cmake -DDRIVER=... -DSCRIPT=... -DWORK=... [-DFIXTURE=dir] [-DPROGRAM=dir] [-DSEED=n] -P run_scenario.cmake
+#   cmake -DDRIVER=... -DSCRIPT=... -DWORK=... -DFIXTURES=dir [-DFIXTURE=name]
+#         [-DPROGRAM=name] [-DSEED=n] -P run_scenario.cmake
 #
-# FIXTURE's files are copied into the data folder first. After the driver has
-# passed, lines of the script of the form
+# FIXTURE and PROGRAM name folders of FIXTURES; FIXTURE's files are copied
+# into the data folder first. After the driver has passed, lines of the script
+# of the form
 #   #@file NAME matches REGEX     (a \r\n in REGEX also asks for CR LF line ends)
 #   #@file NAME missing
 # check the data folder's files, and lines
@@ -12,12 +14,12 @@
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 if(FIXTURE)
-    file(GLOB fixture_files "${FIXTURE}/*")
+    file(GLOB fixture_files "${FIXTURES}/${FIXTURE}/*")
     file(COPY ${fixture_files} DESTINATION "${WORK}")
 endif()
 set(args --data-dir "${WORK}" --date 2002-03-05)
 if(PROGRAM)
-    list(APPEND args --program-dir "${PROGRAM}")
+    list(APPEND args --program-dir "${FIXTURES}/${PROGRAM}")
 endif()
 if(SEED)
     list(APPEND args --seed "${SEED}")
@@ -42,14 +44,11 @@ foreach(check IN LISTS checks)
         set(name "${CMAKE_MATCH_1}")
         set(pattern "${CMAKE_MATCH_2}")
         # file(READ) drops carriage returns: the line endings are checked on
-        # the bytes, then the pattern's \r\n matches a plain line break.
+        # the bytes (a line feed whose byte before is not 0d), then the
+        # pattern's \r\n matches a plain line break.
         file(READ "${WORK}/${name}" bytes HEX)
         string(REGEX REPLACE "(..)" "\\1 " bytes "${bytes}")
-        string(REGEX MATCHALL "0a " feeds "${bytes}")
-        string(REGEX MATCHALL "0d 0a " ends "${bytes}")
-        list(LENGTH feeds feed_count)
-        list(LENGTH ends end_count)
-        if(pattern MATCHES "\\\\r" AND NOT feed_count EQUAL end_count)
+        if(pattern MATCHES "\\\\r" AND bytes MATCHES "(^|([^0].|.[^d]) )0a ")
             message(FATAL_ERROR "${name} has a line not ended by CR LF")
         endif()
         string(REPLACE "\\r\\n" "\n" pattern "${pattern}")

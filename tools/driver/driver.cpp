@@ -21,6 +21,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace quenza::driver {
@@ -51,7 +52,7 @@ QString usage(const QString& command) {
         {QStringLiteral("menu"), QStringLiteral("menu W.ENTRY")},
         {QStringLiteral("close"), QStringLiteral("close W")},
         {QStringLiteral("wait"), QStringLiteral("wait MS")},
-        {QStringLiteral("clickword"), QStringLiteral("clickword N [reverse]")},
+        {QStringLiteral("clickword"), QStringLiteral("clickword N... [reverse]")},
         {QStringLiteral("dump"), QStringLiteral("dump [W]")},
         {QStringLiteral("get"), QStringLiteral("get PATH")},
         {QStringLiteral("expect"), QStringLiteral("expect PATH OP VALUE")},
@@ -254,29 +255,33 @@ Driver::Outcome Driver::wait(const Words& args) {
 }
 
 Driver::Outcome Driver::clickWord(const Words& args) {
-    const qsizetype count = args.words.size();
-    const std::optional<qint64> slot =
-        count >= 1 && allBare(args) ? parseInteger(args.words.at(0).text) : std::nullopt;
-    if (!slot || count > 2 || (count == 2 && args.words.at(1).text != u"reverse")) {
+    const bool reverse = !args.words.isEmpty() && args.words.last().text == u"reverse";
+    QList<qint64> wordSlots;
+    for (qsizetype k = 0; k < args.words.size() - (reverse ? 1 : 0); ++k) {
+        const std::optional<qint64> slot = parseInteger(args.words.at(k).text);
+        if (!slot) {
+            return {usage(QStringLiteral("clickword"))};
+        }
+        wordSlots.append(*slot);
+    }
+    if (wordSlots.isEmpty() || !allBare(args)) {
         return {usage(QStringLiteral("clickword"))};
     }
-    const WordEnds ends =
-        wordEnds(platform::processState().value(QStringLiteral("celdas_palabra")).toArray(), *slot);
-    if (!ends.error.isEmpty()) {
-        return {ends.error};
-    }
-    int first = ends.first;
-    int last = ends.last;
-    if (count == 2) {
-        std::swap(first, last);
-    }
-    for (const int cell : {first, last}) {
-        const Target target{QStringLiteral("Form1"), QStringLiteral("Label1(%1)").arg(cell)};
-        if (QString refused = input_.click(target, std::nullopt); !refused.isEmpty()) {
-            return {refused};
+    for (const qint64 slot : wordSlots) {
+        const WordEnds ends = wordEnds(
+            platform::processState().value(QStringLiteral("celdas_palabra")).toArray(), slot);
+        if (!ends.error.isEmpty()) {
+            return {ends.error};
         }
-        if (services_.ended()) {
-            break;
+        for (const int cell :
+             reverse ? std::array{ends.last, ends.first} : std::array{ends.first, ends.last}) {
+            const Target target{QStringLiteral("Form1"), QStringLiteral("Label1(%1)").arg(cell)};
+            if (QString refused = input_.click(target, std::nullopt); !refused.isEmpty()) {
+                return {refused};
+            }
+            if (services_.ended()) {
+                return {};
+            }
         }
     }
     return {};

@@ -3,10 +3,8 @@
 start
 key Inicio "q"
 menu Form1.evolution
-expect Form1.caption = "Quenza Evolution---->Nivel 1"
 expect Form1.width = 7965
 expect Form1.minuto.left = 6765
-expect Form1.guardame.enabled = true
 # Seven words at level 1: 25 seconds each.
 expect Form1.num_palabras = 6
 expect Form1.minuto.text = "02"
@@ -19,8 +17,6 @@ expect Form1.ejemplo2.text != "PALABRA1"
 # One joker of every kind, each button ready.
 expect state.comodines = [0, 1, 1, 1, 1, 1, 1, 1, 1, 0]
 expect state.sin_comodines = true
-expect Form1.mostrar.enabled = true
-expect Form1.c1.visible = false
 # The buttons stand one above the other down the frame.
 expect Form1.mostrar.top = 360
 expect Form1.finalizar.top = 3360

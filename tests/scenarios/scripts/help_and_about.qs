@@ -3,7 +3,6 @@
 # file's lines and hands its links to the system.
 start
 key Inicio "q"
-expect Form6.loaded = false
 menu Form1.tradicional
 expect Form6.shown = false
 menu Form1.contenido
@@ -26,11 +25,6 @@ expect Form6.Label4(0).text = "Conseguir el comodin especial"
 menu Form1.tradicional
 menu Form1.contenido
 expect Form6.Frame1.text = "Como se juega - Modo Tradicional -"
-click Form1.Label1(2)
-menu Form1.evolution
-menu Form1.contenido
-expect Form6.Frame1.text = "Como se juega - Modo Evolution -"
-click Form1.Label1(3)
 
 menu Form1.acerca
 expect form8.num.text = "57"

@@ -28,13 +28,9 @@ expect Form1.direccion_seleccion = "vertical"
 expect Form1.Label1(92).backColor = "0xFF8080"
 keys Form1 Return
 
-# The found letters are stepped over, up and down the column.
-keys Form1 Up
-expect Form1.cursor.top = 2370
-keys Form1 Down
-expect Form1.cursor.top = 4890
-# Left along the bottom row, up to the last letter of the diagonal word.
-keys Form1 Left Left Left Left Left Left Up Space Up Right
+# Up and down the column over the found letters to the bottom row (the steps
+# are the cursor's own test), left along it, up to the diagonal word's end.
+keys Form1 Up Down Left Left Left Left Left Left Up Space Up Right
 expect Form1.celda_inicio = 122
 expect Form1.Label1(122).backColor = "0xFF8080"
 # Escape drops the line begun and its colours at once.

@@ -1,17 +1,12 @@
 # Two levels passed without jokers inside the joker-time window, each into
 # the level-complete window with its awards; the second one sends Tiempo into
-# the third level.
+# the third level. Guardar during the second level: the file holds the progress
+# between levels, and saving does not enable Cargar.
 start
 key Inicio "q"
 menu Form1.evolution
 wait 4000
-clickword 0
-clickword 1
-clickword 2
-clickword 3
-clickword 4
-clickword 5
-clickword 6
+clickword 0 1 2 3 4 5 6
 expect Form1.segundos60.enabled = false
 # Ten points a word of the finished level.
 expect state.puntuacion = 70
@@ -34,15 +29,14 @@ expect Form1.caption = "Quenza Evolution---->Nivel 2"
 expect state.direccion_unica = 0
 expect Form1.puntuacion2.text = "70"
 expect Form1.segundo.text = "55"
+menu Form1.guardame
+expect Form1.cargame.enabled = false
+# Nothing changes on screen, and the game goes on.
+wait 1000
+expect Form1.segundo.text = "54"
 
 # Level 2, and Tiempo ticked for level 3.
-clickword 0
-clickword 1
-clickword 2
-clickword 3
-clickword 4
-clickword 5
-clickword 6
+clickword 0 1 2 3 4 5 6
 expect state.puntuacion = 140
 wait 4300
 expect Form4.extra1 = 2
@@ -67,3 +61,12 @@ expect state.puntuacion = 130
 expect Form1.segundo.text = "50"
 wait 1000
 expect Form1.segundo.text = "49"
+
+# A traditional game disables both entries; the next level start finds the file.
+menu Form1.tradicional
+expect Form1.guardame.enabled = false
+expect Form1.cargame.enabled = false
+menu Form1.evolution
+expect Form1.cargame.enabled = true
+expect Form1.guardado = true
+#@file file03.sop matches ^2\r\n[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n1\r\n1\r\n1\r\n(#FALSE#\r\n)+1\r\n1\r\n70\r\n8\r\n#FALSE#\r\n$

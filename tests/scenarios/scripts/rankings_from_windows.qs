@@ -12,9 +12,7 @@ expect Form7.nombre(1).text = "Muñoz"
 close Form7
 menu Form1.tradicional
 wait 9000
-clickword 0
-clickword 1
-clickword 2
+clickword 0 1 2
 expect Form3.posicion_nueva = 2
 key Form3.Text1 "\n"
 close Form3

@@ -8,9 +8,6 @@ wait 3000
 sounds
 menu Form1.rankings
 expect Form7.caption = "Rankings - Evolution"
-expect Form1.enabled = false
-expect Form1.Timer1.enabled = false
-expect Form7.posicion(0).text = "       1"
 expect Form7.nombre(0).text = "Jugador 1"
 expect Form7.columna4(0).text = "1000"
 expect Form7.tiempo(14).text = "24:19"
@@ -59,12 +56,7 @@ clickword 0
 menu Form1.rankings
 wait 4000
 close Form7
-clickword 1
-clickword 2
-clickword 3
-clickword 4
-clickword 5
-clickword 6
+clickword 1 2 3 4 5 6
 wait 4300
 click Form4.Command2
 sounds

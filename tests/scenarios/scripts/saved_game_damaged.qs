@@ -2,7 +2,6 @@
 # was and nothing of the game changes.
 start
 key Inicio "q"
-expect Form1.cargame.enabled = true
 menu Form1.cargame
 expect MsgBox.text = "No se puede leer la partida guardada."
 click MsgBox.OK

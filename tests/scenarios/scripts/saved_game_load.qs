@@ -4,7 +4,6 @@
 # Windows install wrote it, every restored value included.
 start
 key Inicio "q"
-expect Form1.cargame.enabled = true
 keys Form1 Ctrl+O
 expect Form1.caption = "Quenza Evolution---->Nivel 4"
 expect Form1.puntuacion2.text = "-40"

@@ -1,5 +1,6 @@
 # A selection previewed by the pointer and built by the second click, as the
-# grid shows it; which shapes a line may take is the selection's own test.
+# grid shows it; which shapes a line may take, and cancelling one, are the
+# selection's own test.
 start
 key Inicio " "
 menu Form1.tradicional
@@ -17,20 +18,3 @@ expect state.celdas_seleccion = [0, 0, 0, 0, 0, 0, 4, 16, 28, 40]
 expect Form1.Label1(16).backColor = "0xFF8080"
 move Form1.Label1(30)
 expect Form1.Label1(16).backColor = "0xFFC0C0"
-
-# A knight's move previews only the start cell and selects nothing.
-click Form1.Label1(1)
-move Form1.Label1(15)
-expect Form1.direccion_seleccion = "ninguna"
-expect Form1.Label1(1).backColor = "0xFF8080"
-expect Form1.Label1(15).backColor = "0xFFC0C0"
-click Form1.Label1(15)
-expect Form1.celda_inicio = 0
-expect state.celdas_seleccion = [0, 0, 0, 0, 0, 0, 0, 0, 0, 0]
-
-# Clicking the start cell again cancels and takes the preview away.
-click Form1.Label1(5)
-click Form1.Label1(5)
-expect Form1.celda_inicio = 0
-move Form1.Label1(7)
-expect Form1.Label1(5).backColor = "0xFFC0C0"

@@ -2,9 +2,7 @@
 # enables "Cargar". The splash also closes on a click on its free area.
 start
 click Inicio.Frame1 3000 3700
-expect Form1.shown = true
 expect Form1.sopas = 25
-expect Form1.sopas_jugadas(0) = 1
 expect Form1.sopas_jugadas(14) = 15
 expect Form1.sopas_jugadas(15) = 0
 expect Form1.guardado = true

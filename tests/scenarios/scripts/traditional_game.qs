@@ -1,8 +1,9 @@
-# Three traditional games of three words each: the clock, the counter and
-# its captions on the way down, words found from either end, and the result
-# dialog's three ways of telling the time. With this seed the first two words
-# run right to left and the third left to right (checked first, so a change
-# in generation shows here rather than passing unnoticed).
+# Traditional games of three words each: the clock, the counter and its
+# captions on the way down, words found from either end, and the result
+# dialog's ways of telling the time (the plurals are the accessibility test's).
+# With this seed the first two words run right to left and the third left to
+# right (checked first, so a change in generation shows here rather than
+# passing unnoticed).
 start
 key Inicio "q"
 menu Form1.tradicional
@@ -31,7 +32,6 @@ expect Form1.numero.text = "0"
 
 # Seven seconds: only the seconds, moved under the title.
 expect Form1.shown = false
-expect Form3.caption = "Enhorabuena!!!"
 expect Form3.Label4.text = "07"
 expect Form3.Label4.left = 960
 expect Form3.Label5.text = "segundos"
@@ -49,30 +49,19 @@ expect Form1.numero.text = "3"
 
 # One minute and one second: both singular.
 wait 61000
-clickword 0
-clickword 1
-clickword 2
+clickword 0 1 2
 expect Form3.Label2.text = "01"
 expect Form3.Label3.text = "minuto y"
 expect Form3.Label4.left = 1560
+expect Form3.Label5.text = "segundo"
 expect Form3.tiempo_total = 61
 close Form3
 
-# Choosing the mode again abandons the board and starts the clock afresh;
-# then two minutes and one second.
+# Choosing the mode again abandons the board and starts the clock afresh.
 wait 5000
 menu Form1.tradicional
 expect Form1.segundo.text = "00"
-wait 121000
-clickword 2
-clickword 1
-clickword 0
-expect Form3.Label2.text = "02"
-expect Form3.Label3.text = "minutos y "
-expect Form3.Label4.text = "01"
-expect Form3.Label5.text = "segundo"
-close Form3
 
 # Every game a different theme, the first result stored once.
-#@file file01.sop matches ^[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n$
+#@file file01.sop matches ^[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n[0-9]+\r\n$
 #@file file05.sop matches ^7,3,"Ana María","Tres palabras [0-9]+",#2002-03-05#\r\n$

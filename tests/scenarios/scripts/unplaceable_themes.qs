@@ -4,6 +4,5 @@ start
 key Inicio "x"
 expect Form1.sopas = 3
 menu Form1.evolution
-expect MsgBox.shown = true
 expect MsgBox.text ~ "vacío"
 click MsgBox.OK

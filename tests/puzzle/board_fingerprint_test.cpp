@@ -25,17 +25,14 @@ std::uint64_t mix(std::uint64_t x) {
     return x ^ (x >> 31);
 }
 
-class Fingerprint {
-public:
-    void add(std::uint64_t value) {
+// FNV-1a over the eight bytes of each value added.
+struct Fingerprint {
+    std::uint64_t value = 0xcbf29ce484222325ULL;
+    void add(std::uint64_t word) {
         for (int byte = 0; byte < 8; ++byte) {
-            hash_ = (hash_ ^ ((value >> (8 * byte)) & 0xFF)) * 0x100000001b3ULL;
+            value = (value ^ ((word >> (8 * byte)) & 0xFF)) * 0x100000001b3ULL;
         }
     }
-    std::uint64_t value() const { return hash_; }
-
-private:
-    std::uint64_t hash_ = 0xcbf29ce484222325ULL;
 };
 
 // A generator that records in the fingerprint how many draws came between
@@ -77,14 +74,15 @@ void addBoard(Fingerprint& print, const Board& board) {
         print.add(board.letra[at]);
         print.add((board.visible[at] ? 2U : 0U) | (board.celda_libre[at] ? 1U : 0U));
     }
-    for (const SlotCells& slot : board.celdas_palabra) {
-        for (const std::int16_t cell : slot) {
+    const auto addCells = [&print](const auto& cells) {
+        for (const std::int16_t cell : cells) {
             print.add(static_cast<std::uint16_t>(cell));
         }
+    };
+    for (const SlotCells& slot : board.celdas_palabra) {
+        addCells(slot);
     }
-    for (const std::int16_t cell : board.celdas_seleccion) {
-        print.add(static_cast<std::uint16_t>(cell));
-    }
+    addCells(board.celdas_seleccion);
     for (const bool found : board.encontrada) {
         print.add(found ? 1U : 0U);
     }
@@ -113,7 +111,7 @@ std::uint64_t fingerprintOf(std::string_view themeLine, bool reseedRestarts) {
             random.finish();
         }
     }
-    return print.value();
+    return print.value;
 }
 
 struct Case {

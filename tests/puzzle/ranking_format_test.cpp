@@ -91,25 +91,6 @@ TEST(RankingPlace, AResultGoesBehindEveryEqualEntry) {
                                 formatLine(evol(1, -10, 1, "Nuevo")), scores[3]}));
 }
 
-TEST(RankingAdmission, PlaceFourteenOfAFullRankingEntersAndAnyPlaceOfAShortOne) {
-    auto lines = fullTraditional();
-    EXPECT_EQ(findPlace(lines, trad(145, 8)), 15);
-    EXPECT_EQ(findPlace(lines, trad(135, 8)), 14);
-    EXPECT_TRUE(qualifies(14, 15));
-    EXPECT_FALSE(qualifies(15, 15));
-    EXPECT_FALSE(qualifies(kNoPlace, 15));
-    EXPECT_TRUE(qualifies(kNoPlace, 14));
-    auto expected = lines;
-    expected.insert(expected.begin() + 13, formatLine(trad(135, 8, "Nuevo")));
-    EXPECT_EQ(withEntry(lines, trad(135, 8, "Nuevo")), expected);
-
-    lines.pop_back();
-    EXPECT_EQ(findPlace(lines, trad(999, 1)), kNoPlace);
-    expected = lines;
-    expected.push_back(formatLine(trad(999, 1)));
-    EXPECT_EQ(withEntry(lines, trad(999, 1)), expected);
-}
-
 TEST(RankingDamage, DamagedLinesAreKeptButTakeNoPlace) {
     const std::vector<std::string> lines = {"basura al principio", formatLine(trad(60, 8)),
                                             R"(50,8,"sin fecha")", formatLine(trad(120, 8))};

@@ -46,11 +46,9 @@ Lines withLine(Lines lines, std::size_t number, std::string text) {
 }
 
 TEST(SavedGameFile, AKnownGameGivesItsTwentyThreeLines) {
-    const Lines lines = formatSavedGame(savedGameOf(levelFourState(), AwardCounters{2, 3}));
-    EXPECT_EQ(lines, kLevelFourLines);
-    ASSERT_EQ(lines.size(), 23U);
-    EXPECT_EQ(lines.front(), "4");
-    EXPECT_EQ(lines[20], "-40");
+    const SavedGame saved = savedGameOf(levelFourState(), AwardCounters{2, 3});
+    EXPECT_EQ(formatSavedGame(saved), kLevelFourLines);
+    EXPECT_EQ(parseSavedGame(kLevelFourLines), saved);
 }
 
 TEST(SavedGameFile, EveryValueSurvivesASaveAndALoad) {
@@ -68,9 +66,7 @@ TEST(SavedGameFile, EveryValueSurvivesASaveAndALoad) {
             state.comodines[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(10 * k - 30);
             state.comodin_usado[static_cast<std::size_t>(k)] = (k % 2 == 1) == first;
         }
-        const AwardCounters counters{-32768, 7};
-        const SavedGame saved = savedGameOf(state, counters);
-
+        const SavedGame saved = savedGameOf(state, AwardCounters{-32768, 7});
         const std::optional<SavedGame> loaded = parseSavedGame(formatSavedGame(saved));
         ASSERT_TRUE(loaded.has_value());
         EXPECT_EQ(*loaded, saved);
@@ -78,20 +74,7 @@ TEST(SavedGameFile, EveryValueSurvivesASaveAndALoad) {
         EvolutionState restored;
         AwardCounters restoredCounters;
         restoreSavedGame(*loaded, restored, restoredCounters);
-        EXPECT_EQ(restored.nivel_actual, 17);
-        EXPECT_EQ(restored.puntuacion, -1234);
-        EXPECT_EQ(restored.segundos_partida, 32767);
-        EXPECT_EQ(restored.racha_sin_comodines, -2);
-        EXPECT_EQ(restored.racha_sin_finalizar, 9);
-        EXPECT_EQ(restored.especial_disponible, first);
-        EXPECT_EQ(restoredCounters.extra1, -32768);
-        EXPECT_EQ(restoredCounters.extra2, 7);
-        for (std::size_t k = 1; k <= 8; ++k) {
-            EXPECT_EQ(restored.comodines[k], state.comodines[k]) << "joker " << k;
-        }
-        for (std::size_t k = 1; k <= 7; ++k) {
-            EXPECT_EQ(restored.comodin_usado[k], state.comodin_usado[k]) << "joker " << k;
-        }
+        EXPECT_EQ(savedGameOf(restored, restoredCounters), saved);
     }
 }
 
@@ -187,16 +170,11 @@ TEST(ReadSavedInteger, ReadsTheLeadingNumberRoundedHalfToEven) {
 }
 
 TEST(ReadSavedInteger, RefusesWhatRoundsBeyondSixteenBits) {
-    EXPECT_EQ(readSavedInteger("32767"), std::optional<std::int16_t>(32767));
     EXPECT_EQ(readSavedInteger("32767.49"), std::optional<std::int16_t>(32767));
-    EXPECT_EQ(readSavedInteger("-32768"), std::optional<std::int16_t>(-32768));
     EXPECT_EQ(readSavedInteger("-32768.5"), std::optional<std::int16_t>(-32768));
-    EXPECT_EQ(readSavedInteger("32768"), std::nullopt);
-    EXPECT_EQ(readSavedInteger("32767.5"), std::nullopt);
-    EXPECT_EQ(readSavedInteger("-32769"), std::nullopt);
-    EXPECT_EQ(readSavedInteger("40000"), std::nullopt);
-    EXPECT_EQ(readSavedInteger("-40000"), std::nullopt);
-    EXPECT_EQ(readSavedInteger("99999999999999999999999"), std::nullopt);
+    for (const char* line : {"32768", "32767.5", "-32769", "-40000", "99999999999999999999999"}) {
+        EXPECT_EQ(readSavedInteger(line), std::nullopt) << line;
+    }
 }
 
 } // namespace

@@ -131,17 +131,9 @@ TEST(WordCheck, TwoSlotsWithTheSameWordCountOnce) {
 }
 
 TEST(Captions, OneWordLeftIsSingular) {
-    const struct {
-        int numero;
-        const char* quedan;
-        const char* palabras;
-    } cases[] = {{2, "Quedan", "palabras"},
-                 {1, "Queda", "palabra"},
-                 {0, "Quedan", "palabras"},
-                 {10, "Quedan", "palabras"}};
-    for (const auto& c : cases) {
-        EXPECT_STREQ(quedanCaption(c.numero), c.quedan) << c.numero;
-        EXPECT_STREQ(palabrasCaption(c.numero), c.palabras) << c.numero;
+    for (const int numero : {0, 1, 2, 10}) {
+        EXPECT_STREQ(quedanCaption(numero), numero == 1 ? "Queda" : "Quedan") << numero;
+        EXPECT_STREQ(palabrasCaption(numero), numero == 1 ? "palabra" : "palabras") << numero;
     }
 }
 

@@ -53,12 +53,11 @@ QString pageText(const QString& pdf, int page) {
 }
 
 QStringList nonEmptyLines(const QString& text) {
-    QStringList lines;
-    for (const QString& line : text.split(u'\n')) {
-        if (!line.trimmed().isEmpty()) {
-            lines.append(line.trimmed());
-        }
+    QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+    for (QString& line : lines) {
+        line = line.trimmed();
     }
+    lines.removeAll(QString());
     return lines;
 }
 
@@ -209,29 +208,11 @@ private Q_SLOTS:
     void puzzlePagesHaveNoBands() {
         const QImage puzzle = render(1);
         QVERIFY(!puzzle.isNull());
-        int dark = 0;
         for (int y = 0; y < puzzle.height(); ++y) {
             for (int x = 0; x < puzzle.width(); ++x) {
                 QVERIFY(!isBand(puzzle.pixel(x, y)));
-                dark += qGray(puzzle.pixel(x, y)) < 100 ? 1 : 0;
             }
         }
-        QVERIFY(dark > 0); // the letters were drawn
-    }
-
-    void theSameSeedGivesTheSameText() {
-        const QString again = path(QStringLiteral("otra.pdf"));
-        const QString other = path(QStringLiteral("distinta.pdf"));
-        makeWorksheet({QStringLiteral("--worksheet"), again, QStringLiteral("--count"),
-                       QString::number(kSheets), QStringLiteral("--seed"), QString::number(kSeed)});
-        makeWorksheet({QStringLiteral("--worksheet"), other, QStringLiteral("--count"),
-                       QString::number(kSheets), QStringLiteral("--seed"),
-                       QString::number(kSeed + 1)});
-        const auto text = [](const QString& file) {
-            return run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
-        };
-        QCOMPARE(text(again), text(pdf));
-        QVERIFY(text(other) != text(pdf));
     }
 
     void aChosenThemeOnLetterPaperWithoutKeys() {

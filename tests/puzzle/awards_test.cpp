@@ -82,21 +82,25 @@ TEST(AwardRules, EachRuleOnItsOwnCondition) {
         int nivel;
         bool sinComodines, sinFinalizar;
         int dentro, extra1, extra2;
+        const char* used; // the jokers used so far
         const char* awarded;
         int extra1After, extra2After;
     } cases[] = {
-        {"nothing earned", 1, false, false, 0, 0, 0, "", 0, 0},
-        {"no joker", 1, true, true, 0, 0, 0, "N", 1, 1},
-        {"last second of the time window", 2, false, false, 1, 0, 0, "T", 0, 0},
-        {"every third level", 3, false, false, 0, 0, 0, "3", 0, 0},
-        {"every fifth level", 5, false, false, 0, 0, 0, "5", 0, 0},
-        {"third and fifth", 30, false, false, 0, 0, 0, "35", 0, 0},
-        {"three without jokers", 4, true, true, 0, 2, 3, "NF", 3, 4},
-        {"five without Finalizar", 4, false, true, 0, 0, 4, "R", 0, 5},
-        {"five lost while extra1 is 3", 4, false, true, 0, 3, 4, "", 3, 5},
-        {"five given once extra1 is past 3", 4, true, true, 0, 3, 4, "NR", 4, 5},
-        {"past five: equality only", 4, false, true, 0, 0, 5, "", 0, 6},
-        {"past three: equality only", 4, true, false, 0, 3, 0, "N", 4, 0},
+        {"nothing earned", 1, false, false, 0, 0, 0, "", "", 0, 0},
+        {"no joker", 1, true, true, 0, 0, 0, "", "N", 1, 1},
+        {"last second of the time window", 2, false, false, 1, 0, 0, "", "T", 0, 0},
+        {"every third level", 3, false, false, 0, 0, 0, "", "3", 0, 0},
+        {"every fifth level", 5, false, false, 0, 0, 0, "", "5", 0, 0},
+        {"third and fifth", 30, false, false, 0, 0, 0, "", "35", 0, 0},
+        {"three without jokers", 4, true, true, 0, 2, 3, "", "NF", 3, 4},
+        {"five without Finalizar", 4, false, true, 0, 0, 4, "", "R", 0, 5},
+        {"five lost while extra1 is 3", 4, false, true, 0, 3, 4, "", "", 3, 5},
+        {"five given once extra1 is past 3", 4, true, true, 0, 3, 4, "", "NR", 4, 5},
+        {"past five: equality only", 4, false, true, 0, 0, 5, "", "", 0, 6},
+        {"past three: equality only", 4, true, false, 0, 3, 0, "", "N", 4, 0},
+        {"all seven used", 4, false, false, 0, 0, 0, "1234567", "A", 0, 0},
+        {"Suerte is not one of the seven", 4, false, false, 0, 0, 0, "1234568", "", 0, 0},
+        {"all used waits past a fifth level", 10, false, false, 0, 0, 0, "12345678", "5", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -104,6 +108,9 @@ TEST(AwardRules, EachRuleOnItsOwnCondition) {
         state.sin_comodines = c.sinComodines;
         state.sin_finalizar = c.sinFinalizar;
         state.dentro_seg = static_cast<std::int16_t>(c.dentro);
+        for (const char* k = c.used; *k != 0; ++k) {
+            state.comodin_usado[*k - '0'] = true;
+        }
         AwardCounters counters{static_cast<std::int16_t>(c.extra1),
                                static_cast<std::int16_t>(c.extra2)};
         SeededRandom random(7);
@@ -116,33 +123,13 @@ TEST(AwardRules, EachRuleOnItsOwnCondition) {
                   stockBefore + static_cast<int>(outcome.awards.size()));
         EXPECT_EQ(counters, (AwardCounters{static_cast<std::int16_t>(c.extra1After),
                                            static_cast<std::int16_t>(c.extra2After)}));
+        // The all-used award starts the seven over; Suerte's flag stays.
+        for (int k = 1; k <= kSuerte; ++k) {
+            const bool wasUsed = std::string(c.used).find(char('0' + k)) != std::string::npos;
+            const bool cleared = k != kSuerte && codes(outcome) == "A";
+            EXPECT_EQ(state.comodin_usado[k], wasUsed && !cleared) << k;
+        }
     }
-}
-
-TEST(AwardRules, AllJokersUsedWaitsForALevelThatIsNoMultipleOfFive) {
-    // Suerte and six of the seven are not all.
-    EvolutionState state = finishedLevel(9);
-    state.comodin_usado = {false, true, true, true, true, true, true, false, true, false};
-    AwardCounters counters;
-    ScriptedRandom random;
-    EXPECT_EQ(codes(applyAwardRules(state, counters, random)), "3");
-
-    continueWith(state, kUniDireccion, random);
-    EXPECT_EQ(codes(applyAwardRules(state, counters, random)), "5");
-
-    continueWith(state, kNoJoker, random);
-    const AwardOutcome outcome = applyAwardRules(state, counters, random);
-    const std::vector<Award> expected{{R::SuerteJoker, kSuerte, kMessages.at('A')}};
-    EXPECT_EQ(outcome.awards, expected);
-    EXPECT_EQ(state.comodines[kSuerte], 3);
-    for (int k = 1; k <= kUniDireccion; ++k) {
-        EXPECT_FALSE(state.comodin_usado[k]) << k;
-    }
-    EXPECT_TRUE(state.comodin_usado[kSuerte]); // Suerte is not one of the seven
-
-    // Cleared, so the next level does not give it again.
-    continueWith(state, kNoJoker, random);
-    EXPECT_EQ(codes(applyAwardRules(state, counters, random)), "3");
 }
 
 TEST(AwardRules, FiveSuerteOrALongStreakOfferTheSpecialJoker) {

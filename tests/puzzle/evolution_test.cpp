@@ -15,20 +15,17 @@ using testing::ScriptedRandom;
 
 // A game some levels in: every counter away from its new-game value.
 EvolutionState playedState() {
-    EvolutionState state;
-    state.nivel_actual = 7;
-    state.puntuacion = 340;
-    state.segundos_partida = 612;
-    for (int k = 0; k < 10; ++k) {
-        state.comodines[k] = static_cast<std::int16_t>(k + 2);
-        state.comodin_usado[k] = true;
-    }
-    state.sin_comodines = false;
-    state.sin_finalizar = false;
-    state.racha_sin_comodines = 4;
-    state.racha_sin_finalizar = 9;
-    state.especial_disponible = true;
-    state.direccion_unica = 3;
+    EvolutionState state{.nivel_actual = 7,
+                         .puntuacion = 340,
+                         .segundos_partida = 612,
+                         .comodines = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
+                         .sin_comodines = false,
+                         .sin_finalizar = false,
+                         .racha_sin_comodines = 4,
+                         .racha_sin_finalizar = 9,
+                         .especial_disponible = true,
+                         .direccion_unica = 3};
+    state.comodin_usado.fill(true);
     return state;
 }
 
@@ -116,14 +113,6 @@ TEST(NewEvolutionGame, ResetsLevelScoreTimeAndStockButNotStreaksOrDirection) {
     EXPECT_TRUE(state.especial_disponible);
 }
 
-TEST(LevelPassed, CreditsTenPointsPerWordAndExtendsBothStreaks) {
-    EvolutionState state = playedState();
-    levelPassed(state, 7);
-    EXPECT_EQ(state.puntuacion, 410);
-    EXPECT_EQ(state.racha_sin_comodines, 5);
-    EXPECT_EQ(state.racha_sin_finalizar, 10);
-}
-
 TEST(ContinueWith, TakesTheTickedJokerAndDrawsUniDireccionsDirection) {
     for (int valor = kNoJoker; valor <= kUniDireccion; ++valor) {
         SCOPED_TRACE(valor);
@@ -148,6 +137,14 @@ TEST(ContinueWith, TakesTheTickedJokerAndDrawsUniDireccionsDirection) {
     ScriptedRandom random;
     continueWith(state, kMostrar, random);
     EXPECT_EQ(state.comodines[kMostrar], -1);
+}
+
+TEST(LevelPassed, CreditsTenPointsPerWordAndExtendsBothStreaks) {
+    EvolutionState state = playedState();
+    levelPassed(state, 7);
+    EXPECT_EQ(state.puntuacion, 410);
+    EXPECT_EQ(state.racha_sin_comodines, 5);
+    EXPECT_EQ(state.racha_sin_finalizar, 10);
 }
 
 TEST(TakeSpecialJoker, TenLevelsAheadOneOfEveryJokerAndFiveHundredPoints) {

@@ -54,15 +54,5 @@ TEST(RankingView, RowsFillFromTheTopAndTheRestShowDashes) {
     }
 }
 
-TEST(RankingView, EntriesAfterTheFifteenthAreLeftOut) {
-    std::vector<TraditionalEntry> top;
-    for (std::int16_t n = 1; n <= 20; ++n) {
-        top.push_back({n, 5, "P" + std::to_string(n), "T", {2002, 1, 1}});
-    }
-    const RankingRows rows = traditionalRows(top);
-    EXPECT_EQ(rows.back().nombre, "P15");
-    EXPECT_EQ(rows.back().posicion, "     15");
-}
-
 } // namespace
 } // namespace quenza

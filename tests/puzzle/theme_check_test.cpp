@@ -1,5 +1,4 @@
 #include "puzzle/text.h"
-#include "puzzle/theme.h"
 #include "puzzle/theme_check.h"
 
 #include <gtest/gtest.h>
@@ -39,24 +38,6 @@ std::string allProblems(const ThemeCheck& result) {
 
 const std::string kGood1 = themeLine(1, "animales", {"perro", "gato", "vaca"});
 const std::string kGood2 = themeLine(2, "frutas", {"pera", "uva", "kiwi"});
-
-TEST(ThemeLineDetail, FieldsAsCutAndTheFieldEachWordCameFrom) {
-    const ThemeLine theme = parseThemeLine(U"7,\"aves\",\"12\",\"oca\",pato\",");
-    ASSERT_EQ(theme.fields.size(), 6u);
-    EXPECT_EQ(theme.fields[0].raw, U"7");
-    EXPECT_EQ(theme.fields[2].raw, U"\"12\"");
-    EXPECT_EQ(theme.fields[4].raw, U"pato\"");
-    EXPECT_EQ(theme.fields[4].content, U"ato");
-    EXPECT_EQ(theme.fields[5].raw, U"");
-    EXPECT_EQ(theme.declared, 12);
-    EXPECT_EQ(theme.count, 10);
-    // The last field, after the trailing comma, fills every slot left over.
-    EXPECT_EQ(theme.wordFields, (std::vector<int>{3, 4, 5, 5, 5, 5, 5, 5, 5, 5}));
-
-    // No field after the count: the words have nowhere to come from.
-    EXPECT_EQ(parseThemeLine(U"1,\"t\",\"3\"").wordFields, (std::vector<int>{-1, -1, -1}));
-    EXPECT_EQ(parseThemeLine(U"sin comas").fields.size(), 1u);
-}
 
 TEST(ThemeCheck, CleanLibraryHasNoProblems) {
     const ThemeCheck result = check({

@@ -130,12 +130,5 @@ TEST(WordCheck, TwoSlotsWithTheSameWordCountOnce) {
     EXPECT_TRUE(board.visible[1]);
 }
 
-TEST(Captions, OneWordLeftIsSingular) {
-    for (const int numero : {0, 1, 2, 10}) {
-        EXPECT_STREQ(quedanCaption(numero), numero == 1 ? "Queda" : "Quedan") << numero;
-        EXPECT_STREQ(palabrasCaption(numero), numero == 1 ? "palabra" : "palabras") << numero;
-    }
-}
-
 } // namespace
 } // namespace quenza

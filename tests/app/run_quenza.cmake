@@ -38,15 +38,9 @@ if(CASE STREQUAL "version")
 elseif(CASE STREQUAL "help")
     run_quenza(0 --help)
     expect_match(stdout "${out}" "^Uso: quenza \\[opciones\\]\n")
-    foreach(option "-h, --help +Muestra esta ayuda" "-v, --version +Muestra la versión"
-                   "--themes <ARCHIVO> +Juega con los temas de ARCHIVO"
-                   "--check-themes <ARCHIVO> +Revisa los temas de ARCHIVO"
-                   "--zoom <PORCENTAJE> +Empieza con las ventanas a este tamaño"
-                   "--worksheet <ARCHIVO> +Hace un PDF de sopas de letras" "--count <N> +Cuántas sopas"
-                   "--seed <N> +La misma semilla" "--theme <N> +Todas las sopas del tema"
-                   "--no-key +Sin las soluciones" "--paper <PAPEL> +El tamaño del papel")
-        expect_match(stdout "${out}" "\n  ${option}")
-    endforeach()
+    # Qt's own options in Spanish, and an option of the game's with its value.
+    expect_match(stdout "${out}" "\n  -h, --help +Muestra esta ayuda")
+    expect_match(stdout "${out}" "\n  --themes <ARCHIVO> +Juega con los temas de ARCHIVO")
     # Qt's own English texts must not leak into the help.
     expect_no_match(stdout "${out}" "Usage|Options:|Displays")
     expect_match(stderr "${err}" "^$")

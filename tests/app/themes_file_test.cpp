@@ -1,5 +1,5 @@
-// The theme library chosen with --themes: the main window plays from it and
-// the about window counts its lines.
+// The theme library chosen with --themes: the main window plays from it (or
+// names it when it is missing) and the about window counts its lines.
 #include "game/form1.h"
 #include "hand_offs.h"
 #include "platform/system.h"
@@ -20,44 +20,26 @@ class ThemesFileTest : public QObject {
 
 private:
     std::unique_ptr<WindowFixture> fixture;
-    std::unique_ptr<QTemporaryDir> elsewhere;
 
-    QString shippedThemes() const {
-        return QCoreApplication::applicationDirPath() + QStringLiteral("/temas.tem");
-    }
-    QString writeLibrary(const QByteArray& bytes) const {
-        const QString path = elsewhere->filePath(QStringLiteral("otros temas.tem"));
+    QString chooseLibrary(const QByteArray& bytes) const {
+        const QString path = fixture->dataFile("otros temas.tem");
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
             qFatal("cannot write %s", qPrintable(path));
         }
+        platform::setThemesFile(path);
         return path;
     }
 
 private Q_SLOTS:
-    void init() {
-        fixture = std::make_unique<WindowFixture>();
-        elsewhere = std::make_unique<QTemporaryDir>();
-    }
+    void init() { fixture = std::make_unique<WindowFixture>(); }
     void cleanup() {
         platform::setThemesFile({});
-        elsewhere.reset();
         fixture.reset();
     }
 
-    void defaultIsTemasTemInTheProgramFolder() {
-        QVERIFY(QFile::exists(shippedThemes()));
-        QCOMPARE(platform::themesFile(), shippedThemes());
-        const QString chosen = writeLibrary("1,\"t\",\"1\",\"oso\"\r\n");
-        platform::setThemesFile(chosen);
-        QCOMPARE(platform::themesFile(), chosen);
-        platform::setThemesFile({});
-        QCOMPARE(platform::themesFile(), shippedThemes());
-    }
-
     void traditionalGameTakesItsThemeFromTheChosenFile() {
-        platform::setThemesFile(
-            writeLibrary("1,\"prueba de otros temas\",\"2\",\"oso\",\"pez\"\r\n"));
+        chooseLibrary("1,\"prueba de otros temas\",\"2\",\"oso\",\"pez\"\r\n");
         QStringList handOffs;
         const std::unique_ptr<Form1> form = loadedMainWindow(handOffs);
         QVERIFY(form != nullptr);
@@ -66,11 +48,15 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(form.get(), QStringLiteral("Titulo"))->text(),
                  QStringLiteral("Prueba de otros temas"));
         QCOMPARE(child<QLabel>(form.get(), QStringLiteral("numero"))->text(), QStringLiteral("2"));
+
+        platform::setThemesFile({});
+        QCOMPARE(platform::themesFile(),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/temas.tem"));
     }
 
     void missingChosenFileStopsTheGameNamingIt() {
-        const QString missing = elsewhere->filePath(QStringLiteral("no-existe.tem"));
-        platform::setThemesFile(missing);
+        const QString missing = chooseLibrary({});
+        QVERIFY(QFile::remove(missing));
         Form1 form;
         QStringList handOffs;
         wireRecording(form, handOffs);
@@ -80,8 +66,7 @@ private Q_SLOTS:
     }
 
     void aboutWindowCountsTheChosenFile() {
-        platform::setThemesFile(
-            writeLibrary("1,\"a\",\"1\",\"oso\"\r\n\r\n3,\"c\",\"1\",\"sol\"\r\n"));
+        chooseLibrary("1,\"a\",\"1\",\"oso\"\r\n\r\n3,\"c\",\"1\",\"sol\"\r\n");
         QWidget main;
         const auto about = std::make_unique<form8>(main);
         about->show();

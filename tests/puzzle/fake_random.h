@@ -15,14 +15,6 @@ constexpr double pick(int value, int n) {
     return (value + 0.5) / n;
 }
 
-// The six draws of one placement try for a word of `length` letters, given as
-// the values a, b, c, dir, e and f must come out as.
-inline std::vector<double> placementDraws(int length, int a, int b, int c, int dir, int e, int f) {
-    const int d = 12 - length;
-    return {pick(a - 1, d),   pick(b, 12),     pick(c - 1, d),
-            pick(dir - 1, 8), pick(11 - e, d), pick(11 - f, d)};
-}
-
 // Hands out a fixed list of draws, then `fallback` for ever; counts what it was asked.
 class ScriptedRandom : public Random {
 public:

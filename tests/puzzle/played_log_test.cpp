@@ -49,9 +49,7 @@ TEST(LoadPlayedLog, FewerThanTenUnplayedThemesEmptyTheLog) {
         int sopas;
         bool reset;
     } cases[] = {
-        {numberedLines(16), 25, true},
-        {numberedLines(15), 25, false},
-        {std::vector<std::string>(16, ""), 25, true}, // empty lines count too
+        {std::vector<std::string>(16, ""), 25, true}, // empty lines count as played
         {std::vector<std::string>(15, ""), 25, false},
         {{}, 10, false},
         {{}, 9, true},

@@ -48,15 +48,20 @@ TEST(RankingFormat, RefusesMalformedLines) {
              R"(32768,8,"Player","Tema",#2002-05-17#)",        // beyond 16 bits
              R"(95,-32769,"Player","Tema",#2002-05-17#)",      // beyond 16 bits
              R"(99999999999999999999,8,"P","T",#2002-05-17#)", // beyond any integer
-             R"(+95,8,"Player","Tema",#2002-05-17#)", R"(9 5,8,"Player","Tema",#2002-05-17#)",
-             R"(95,8,"Player" x,"Tema",#2002-05-17#)", R"(95,8,"Player","Tema",# 2002-05-17#)",
+             R"(+95,8,"Player","Tema",#2002-05-17#)",
+             R"(9 5,8,"Player","Tema",#2002-05-17#)",
+             R"(95,8,"Player" x,"Tema",#2002-05-17#)",
+             R"(95,8,"Player","Tema",# 2002-05-17#)",
              R"(9.5,8,"Player","Tema",#2002-05-17#)",  // not a whole number
              R"("95",8,"Player","Tema",#2002-05-17#)", // quoted number
              R"(95,8,Player,"Tema",#2002-05-17#)",     // unquoted text
              R"(95,8,"Play"er","Tema",#2002-05-17#)",  // stray quote, as the old game wrote it
-             R"(95,8,"Player,"Tema",#2002-05-17#)", R"(95,8,"Player","Tema",#2001-02-29#)",
+             R"(95,8,"Player,"Tema",#2002-05-17#)",
+             R"(95,8,"Player","Tema",#2001-02-29#)",
              R"(95,8,"Player","Tema","#2002-05-17#")",
              R"(1,-40,7,"Player",#2002-05-17#)", // an evolution line
+             R"(95,8,"P","T",#200:-05-17#)",
+             R"(95,8,"P","T",#2002-05-1/#)", // not digits
          }) {
         EXPECT_FALSE(parseTraditional(line)) << line;
     }
@@ -65,6 +70,8 @@ TEST(RankingFormat, RefusesMalformedLines) {
 }
 
 TEST(RankingFormat, SkipsBlanksAroundFieldsButKeepsThemInsideQuotes) {
+    EXPECT_EQ(parseTraditional(R"(12,8,"Player","Tema",#2000-12-31#)"),
+              (TraditionalEntry{12, 8, "Player", "Tema", Date{2000, 12, 31}}));
     EXPECT_EQ(parseTraditional(R"( 12,8,"Player","Tema",#2002-05-17#)"), trad(12, 8));
     EXPECT_EQ(parseTraditional(" 95 ,\t8, \"Player\" ,\"Tema\",  #2002-05-17# "), trad(95, 8));
     EXPECT_EQ(parseEvolution(R"(  3, -40,  7," Ana ",#2002-05-17#)"), evol(3, -40, 7, " Ana "));
@@ -89,25 +96,6 @@ TEST(RankingPlace, AResultGoesBehindEveryEqualEntry) {
     const auto out = withEntry(scores, evol(1, -10, 1, "Nuevo"));
     EXPECT_EQ(out, (std::vector{scores[0], scores[1], scores[2],
                                 formatLine(evol(1, -10, 1, "Nuevo")), scores[3]}));
-}
-
-TEST(RankingAdmission, PlaceFourteenOfAFullRankingEntersAndAnyPlaceOfAShortOne) {
-    auto lines = fullTraditional();
-    EXPECT_EQ(findPlace(lines, trad(145, 8)), 15);
-    EXPECT_EQ(findPlace(lines, trad(135, 8)), 14);
-    EXPECT_TRUE(qualifies(14, 15));
-    EXPECT_FALSE(qualifies(15, 15));
-    EXPECT_FALSE(qualifies(kNoPlace, 15));
-    EXPECT_TRUE(qualifies(kNoPlace, 14));
-    auto expected = lines;
-    expected.insert(expected.begin() + 13, formatLine(trad(135, 8, "Nuevo")));
-    EXPECT_EQ(withEntry(lines, trad(135, 8, "Nuevo")), expected);
-
-    lines.pop_back();
-    EXPECT_EQ(findPlace(lines, trad(999, 1)), kNoPlace);
-    expected = lines;
-    expected.push_back(formatLine(trad(999, 1)));
-    EXPECT_EQ(withEntry(lines, trad(999, 1)), expected);
 }
 
 TEST(RankingDamage, DamagedLinesAreKeptButTakeNoPlace) {

@@ -15,6 +15,7 @@ TEST(RankingView, TimesOfBothViews) {
     } cases[] = {{0, "00:00", "00:00"},
                  {59, "00:59", "00:59"},
                  {60, "01:00", "01:00"},
+                 {610, "10:10", "10:10"},
                  {3599, "59:59", "59:59"},
                  {3600, "60:00", "1:00:00"},
                  {3661, "61:01", "1:01:01"},
@@ -52,16 +53,6 @@ TEST(RankingView, RowsFillFromTheTopAndTheRestShowDashes) {
         EXPECT_EQ(evolution[i], (RankingRow{place, "-", "-", "-", "-", "-"})) << i;
         EXPECT_EQ(traditional[i], (RankingRow{place, "-", "-", "-", "-", "-"})) << i;
     }
-}
-
-TEST(RankingView, EntriesAfterTheFifteenthAreLeftOut) {
-    std::vector<TraditionalEntry> top;
-    for (std::int16_t n = 1; n <= 20; ++n) {
-        top.push_back({n, 5, "P" + std::to_string(n), "T", {2002, 1, 1}});
-    }
-    const RankingRows rows = traditionalRows(top);
-    EXPECT_EQ(rows.back().nombre, "P15");
-    EXPECT_EQ(rows.back().posicion, "     15");
 }
 
 } // namespace

@@ -130,20 +130,5 @@ TEST(WordCheck, TwoSlotsWithTheSameWordCountOnce) {
     EXPECT_TRUE(board.visible[1]);
 }
 
-TEST(Captions, OneWordLeftIsSingular) {
-    const struct {
-        int numero;
-        const char* quedan;
-        const char* palabras;
-    } cases[] = {{2, "Quedan", "palabras"},
-                 {1, "Queda", "palabra"},
-                 {0, "Quedan", "palabras"},
-                 {10, "Quedan", "palabras"}};
-    for (const auto& c : cases) {
-        EXPECT_STREQ(quedanCaption(c.numero), c.quedan) << c.numero;
-        EXPECT_STREQ(palabrasCaption(c.numero), c.palabras) << c.numero;
-    }
-}
-
 } // namespace
 } // namespace quenza

@@ -16,10 +16,6 @@ TraditionalEntry trad(int tiempo, std::string nombre = "Player") {
     return {static_cast<std::int16_t>(tiempo), 8, std::move(nombre), "Tema", Date{2002, 5, 17}};
 }
 
-QByteArray lineOf(const TraditionalEntry& entry) {
-    return QByteArray::fromStdString(formatLine(entry)) + "\r\n";
-}
-
 } // namespace
 
 class RankingStoreTest : public QObject {
@@ -47,21 +43,6 @@ private Q_SLOTS:
                                                "90,8,\"Jos\xC3\xA9 \"\"Pepe\"\", el \xC3\xB1u\","
                                                "\"Tema\",#2002-05-17#\r\n"
                                                "120,8,\"B\",\"T\",#2002-05-17#\r\n"));
-    }
-
-    void damagedLinesNeitherLockTheRankingNorStayAboveARealTime() {
-        QByteArray damaged;
-        for (int i = 0; i < 15; ++i) {
-            damaged += "roto " + QByteArray::number(i) + "\r\n";
-        }
-        QVERIFY(writeBytes(ranking_, damaged));
-        const auto first = store().qualify(trad(500));
-        QVERIFY(first.qualifies && first.posicion_nueva == kNoPlace);
-        QVERIFY(store().insert(trad(500)));
-        const auto better = store().qualify(trad(100));
-        QVERIFY(better.qualifies && better.posicion_nueva == 1);
-        QVERIFY(store().insert(trad(100)));
-        QCOMPARE(bytesOf(ranking_), damaged + lineOf(trad(100)) + lineOf(trad(500)));
     }
 
     void aMissingOrResetRankingIsCreatedEmptyOnlyWhenRead() {

@@ -2,6 +2,7 @@
 
 #include "game/form1.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <memory>
 
@@ -25,14 +26,22 @@ inline void wireRecording(Form1& form, QStringList& asked) {
     form.wire(std::move(handOffs));
 }
 
+enum class Shown { No, Active };
+
 // A main window loaded as the game starts it, its hand-offs noted in
-// `handOffs` (emptied first); null when it fails to load.
-inline std::unique_ptr<Form1> loadedMainWindow(QStringList& handOffs) {
+// `handOffs` (emptied first), shown as the active window if asked; null when
+// it fails to load.
+inline std::unique_ptr<Form1> loadedMainWindow(QStringList& handOffs, Shown shown = Shown::No) {
     auto form = std::make_unique<Form1>();
     handOffs.clear();
     wireRecording(*form, handOffs);
     if (!form->Form_Load()) {
         return nullptr;
+    }
+    if (shown == Shown::Active) {
+        form->show();
+        form->activateWindow();
+        QCoreApplication::processEvents();
     }
     return form;
 }

@@ -135,9 +135,8 @@ private:
 private Q_SLOTS:
     void init() {
         fixture = std::make_unique<WindowFixture>();
-        form = loadedMainWindow(handOffs);
+        form = loadedMainWindow(handOffs, Shown::Active);
         QVERIFY(form != nullptr);
-        form->show();
     }
     void cleanup() {
         for (const char* name : {"Inicio", "form8", "Form6", "Form3", "Form5", "Form4", "Form7"}) {

@@ -63,12 +63,8 @@ private:
 private Q_SLOTS:
     void init() {
         fixture = std::make_unique<WindowFixture>();
-        form = loadedMainWindow(handOffs);
-        QVERIFY(form != nullptr);
-        form->show();
-        form->activateWindow();
-        QCoreApplication::processEvents();
-        QVERIFY(form->isActiveWindow());
+        form = loadedMainWindow(handOffs, Shown::Active);
+        QVERIFY(form != nullptr && form->isActiveWindow());
     }
     void cleanup() {
         form.reset();

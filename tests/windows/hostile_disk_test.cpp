@@ -129,9 +129,8 @@ private Q_SLOTS:
         }
         const Folder before = snapshot(data);
 
-        form = loadedMainWindow(handOffs);
+        form = loadedMainWindow(handOffs, Shown::Active);
         QVERIFY(form != nullptr);
-        form->show();
         playTraditionalIntoTheRanking();
         QCOMPARE(takeMessages(), QStringList());
 

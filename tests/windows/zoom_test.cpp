@@ -62,9 +62,8 @@ private:
 private Q_SLOTS:
     void init() {
         fixture = std::make_unique<WindowFixture>();
-        form = loadedMainWindow(handOffs);
+        form = loadedMainWindow(handOffs, Shown::Active);
         QVERIFY(form);
-        form->show();
     }
     void cleanup() {
         platform::setZoom(100);

@@ -1,10 +1,8 @@
 // A traditional game played on a real X server under a window manager: one
 // word found with the keys, one with the real pointer, and the line the
 // pointer previews checked on the screen's own pixels.
-#include "driver_process.h"
-#include "grid_cells.h"
+#include "x_game.h"
 #include "x_session.h"
-#include "x_tools.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>

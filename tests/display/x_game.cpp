@@ -72,15 +72,6 @@ QJsonValue DriverProcess::get(const QString& path) {
                                                        : QJsonValue(QJsonValue::Undefined);
 }
 
-QJsonValue DriverProcess::awaitValue(const QString& path, const QJsonValue& expected,
-                                     const QDeadlineTimer& deadline) {
-    QJsonValue value = get(path);
-    while (value != expected && !deadline.hasExpired() && process_.state() == QProcess::Running) {
-        value = get(path);
-    }
-    return value;
-}
-
 int DriverProcess::quit() {
     send(QStringLiteral("quit"));
     process_.closeWriteChannel();

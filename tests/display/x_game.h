@@ -29,12 +29,6 @@ public:
     QJsonObject send(const QString& command);
     // The value a `get` answers; undefined when the command failed.
     QJsonValue get(const QString& path);
-    // Asks for PATH until it reads `expected` or the deadline passes, and
-    // answers the last value read. The real display delivers pointer events
-    // in its own time: the driver only sees them once they have arrived.
-    QJsonValue awaitValue(const QString& path, const QJsonValue& expected,
-                          const QDeadlineTimer& deadline);
-
     // Quits the driver and answers its exit status (-1 if it would not end).
     int quit();
     QString errorOutput();

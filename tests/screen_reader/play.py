@@ -8,9 +8,11 @@ WAIT_SECONDS = 30
 
 
 def arrows_between(start, end):
-    (start_row, start_column), (end_row, end_column) = divmod(start - 1, SIDE), divmod(end - 1, SIDE)
+    (start_row, start_column), (end_row, end_column) = divmod(start - 1, SIDE), \
+        divmod(end - 1, SIDE)
     down, right = end_row - start_row, end_column - start_column
-    return ["Down" if down > 0 else "Up"] * abs(down) + ["Right" if right > 0 else "Left"] * abs(right)
+    return ["Down" if down > 0 else "Up"] * abs(down) + \
+        ["Right" if right > 0 else "Left"] * abs(right)
 
 
 def placed_word(slot):

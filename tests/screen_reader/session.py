@@ -85,7 +85,8 @@ class Driver:
 
     def do(self, command, seconds=ANSWER_SECONDS):
         if self.child.poll() is not None:
-            raise RuntimeError("the driver ended (%s) before: %s" % (self.child.returncode, command))
+            raise RuntimeError("the driver ended (%s) before: %s"
+                               % (self.child.returncode, command))
         self.child.stdin.write((command + "\n").encode())
         self.child.stdin.flush()
         if not select.select([self.child.stdout], [], [], seconds)[0]:
@@ -125,7 +126,8 @@ class Session:
         except ImportError:
             missing.append("pyatspi (python3-pyatspi, for %s)" % sys.executable)
         if missing:
-            raise Unavailable("needs %s (scripts/install-deps.sh installs them)" % ", ".join(missing))
+            raise Unavailable("needs %s (scripts/install-deps.sh installs them)"
+                              % ", ".join(missing))
         try:
             self.start()
         except BaseException:

@@ -98,8 +98,8 @@ def run(session):
     def counted(name, act):
         listener.read_new()
         act(play)
-        counts = collections.Counter(
-            line.split()[1] for line in listener.until_quiet(play.pump, QUIET_SECONDS, STEP_SECONDS))
+        new = listener.until_quiet(play.pump, QUIET_SECONDS, STEP_SECONDS)
+        counts = collections.Counter(line.split()[1] for line in new)
         total = sum(counts.values())
         check("%s sends at most %d events" % (name, MOST_EVENTS), total <= MOST_EVENTS,
               "%d events %s" % (total, dict(counts.most_common())))

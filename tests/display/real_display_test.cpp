@@ -1,10 +1,8 @@
 // A traditional game played on a real X server under a window manager: one
 // word found with the keys, one with the real pointer, and the line the
 // pointer previews checked on the screen's own pixels.
-#include "driver_process.h"
-#include "grid_cells.h"
+#include "x_game.h"
 #include "x_session.h"
-#include "x_tools.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -178,12 +176,8 @@ private Q_SLOTS:
         }
         QCOMPARE(driver_.get(QStringLiteral("Form4.shown")), QJsonValue(true));
         const QString levelWindow = QStringLiteral("Limbo de Nivel");
-        const QDeadlineTimer deadline(kWaitMs);
-        QString focused = tools_.focusedWindowTitle();
-        while (focused != levelWindow && !deadline.hasExpired()) {
-            driver_.get(QStringLiteral("time"));
-            focused = tools_.focusedWindowTitle();
-        }
+        QString focused;
+        awaitScreen([&] { return (focused = tools_.focusedWindowTitle()) == levelWindow; });
         QCOMPARE(focused, levelWindow);
         // Once grown too, and Qt agrees.
         QCOMPARE(failed(QStringLiteral("wait 1000")), QString());
@@ -207,18 +201,30 @@ private:
                                             : command + QStringLiteral(": ") + answerText(answer);
     }
 
+    // Asks until done() answers true or the wait runs out. The real server
+    // delivers in its own time, and each question to the driver lets it
+    // handle what came in meanwhile.
+    template <typename Done> bool awaitScreen(const Done& done) {
+        const QDeadlineTimer deadline(kWaitMs);
+        while (!done()) {
+            if (deadline.hasExpired()) {
+                return false;
+            }
+            driver_.get(QStringLiteral("time"));
+        }
+        return true;
+    }
+
+    // The last value read of PATH, once it is `expected` or the wait ran out.
     QJsonValue awaitValue(const QString& path, const QJsonValue& expected) {
-        return driver_.awaitValue(path, expected, QDeadlineTimer(kWaitMs));
+        QJsonValue value;
+        awaitScreen([&] { return (value = driver_.get(path)) == expected; });
+        return value;
     }
 
     std::optional<QPoint> awaitWindow(const QString& title) {
-        const QDeadlineTimer deadline(kWaitMs);
-        std::optional<QPoint> origin = tools_.clientOrigin(title);
-        while (!origin && !deadline.hasExpired()) {
-            // Each question lets the driver handle what the server sent meanwhile.
-            driver_.get(QStringLiteral("time"));
-            origin = tools_.clientOrigin(title);
-        }
+        std::optional<QPoint> origin;
+        awaitScreen([&] { return (origin = tools_.clientOrigin(title)).has_value(); });
         return origin;
     }
 
@@ -243,20 +249,20 @@ private:
         const QColor colour = colourOf(first.value(u"backColor").toString());
         const QRect cell = pixelsOf(first);
         const int x = client.x() + cell.center().x();
-        const QDeadlineTimer deadline(kWaitMs);
-        while (!deadline.hasExpired()) {
-            driver_.get(QStringLiteral("time"));
+        const bool found = awaitScreen([&] {
             const QImage screen = tools_.screenshot();
-            QVERIFY2(!screen.isNull(), qPrintable(tools_.problem()));
             for (int below = 0; below <= kMenuBarAtMost; ++below) {
                 const int y = client.y() + cell.top() + below;
                 if (screen.valid(x, y) && QColor(screen.pixel(x, y)) == colour) {
                     controlsOrigin_ = QPoint(client.x(), client.y() + below);
-                    return;
+                    return true;
                 }
             }
-        }
-        QFAIL("the first cell's colour never showed below the game window's top");
+            return false;
+        });
+        QVERIFY2(found, qPrintable(QStringLiteral("the first cell's colour never showed below the "
+                                                  "game window's top ") +
+                                   tools_.problem()));
     }
 
     QRect cellOnScreen(int cell) {
@@ -294,13 +300,10 @@ private:
     // the wait runs out.
     void expectOnScreen(const PlacedWord& word, const QColor& preview, int outside,
                         const QColor& plain) {
-        const QDeadlineTimer deadline(kWaitMs);
         QString disagreement;
-        while (true) {
-            driver_.get(QStringLiteral("time"));
+        const bool agrees = awaitScreen([&] {
             const QImage screen = tools_.screenshot();
-            QVERIFY2(!screen.isNull(), qPrintable(tools_.problem()));
-            disagreement.clear();
+            disagreement = screen.isNull() ? tools_.problem() : QString();
             for (const int cell : word.cells) {
                 const QColor seen = mostCommonColour(screen, cellInsideOnScreen(cell));
                 if (seen != preview) {
@@ -315,14 +318,10 @@ private:
                                     .arg(outside)
                                     .arg(colourText(seen), colourText(plain));
             }
-            if (disagreement.isEmpty()) {
-                return;
-            }
-            if (deadline.hasExpired()) {
-                QFAIL(qPrintable(QStringLiteral("the screen disagrees with the game:") +
-                                 disagreement));
-            }
-        }
+            return disagreement.isEmpty();
+        });
+        QVERIFY2(agrees,
+                 qPrintable(QStringLiteral("the screen disagrees with the game:") + disagreement));
     }
 
     XTools tools_;

@@ -30,6 +30,24 @@ int titleBarHeight(const QWidget* window) {
     return window->windowHandle() != nullptr ? window->windowHandle()->frameMargins().top() : 0;
 }
 
+void showFramed(QWidget* window) {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(window) > 5, kWaitMs);
+}
+
+// Off screen the window manager lets go of the frame.
+void hideUnframed(QWidget* window) {
+    window->hide();
+    QTRY_COMPARE_WITH_TIMEOUT(titleBarHeight(window), 0, kWaitMs);
+}
+
+// The frame is where the twips put it, and the window reports those twips.
+void expectFrameAt(const QWidget* window, const QRect& twips) {
+    QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(window), pixelsOf(twips), kWaitMs);
+    QCOMPARE(twipsOf(window), twips);
+}
+
 } // namespace
 
 // Windows under a window manager that frames them once they are shown.
@@ -52,12 +70,8 @@ private Q_SLOTS:
         place(&main, twips.x(), twips.y(), 5000, 5000);
         setWindowHeight(&main, twips.height());
         setWindowWidth(&main, twips.width());
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&main) > 5, kWaitMs);
-
-        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&main), pixelsOf(twips), kWaitMs);
-        QCOMPARE(twipsOf(&main), twips);
+        showFramed(&main);
+        expectFrameAt(&main, twips);
         QCOMPARE(main.height(), pixelsOf(twips).height() -
                                     (frameOnScreen(&main).height() - main.geometry().height()));
     }
@@ -66,38 +80,26 @@ private Q_SLOTS:
         const QRect twips(1500, 1200, 3660, 2040);
         QWidget dialog;
         place(&dialog, twips.x(), twips.y(), twips.width(), twips.height());
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&dialog) > 5, kWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&dialog), pixelsOf(twips), kWaitMs);
+        showFramed(&dialog);
+        expectFrameAt(&dialog, twips);
 
-        // Off screen the window manager lets go of the frame; the twips stay.
-        dialog.hide();
-        QTRY_COMPARE_WITH_TIMEOUT(titleBarHeight(&dialog), 0, kWaitMs);
+        // Hidden, it keeps its twips, and shown again its place.
+        hideUnframed(&dialog);
         QCOMPARE(twipsOf(&dialog), twips);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&dialog) > 5, kWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&dialog), pixelsOf(twips), kWaitMs);
-        QCOMPARE(twipsOf(&dialog), twips);
+        showFramed(&dialog);
+        expectFrameAt(&dialog, twips);
 
         // Placed while hidden, it opens where it was put.
-        dialog.hide();
-        QTRY_COMPARE_WITH_TIMEOUT(titleBarHeight(&dialog), 0, kWaitMs);
+        hideUnframed(&dialog);
         const QRect elsewhere(3000, 2400, 4000, 2500);
         place(&dialog, elsewhere.x(), elsewhere.y(), elsewhere.width(), elsewhere.height());
         QCOMPARE(twipsOf(&dialog), elsewhere);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&dialog) > 5, kWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&dialog), pixelsOf(elsewhere), kWaitMs);
-        QCOMPARE(twipsOf(&dialog), elsewhere);
+        showFramed(&dialog);
+        expectFrameAt(&dialog, elsewhere);
 
         // And moved on screen again, it goes exactly there.
         setTop(&dialog, 1500);
-        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&dialog), pixelsOf(elsewhere.translated(0, -900)),
-                                  kWaitMs);
-        QCOMPARE(twipsOf(&dialog), elsewhere.translated(0, -900));
+        expectFrameAt(&dialog, elsewhere.translated(0, -900));
     }
 
     // The main window comes back from behind a dialog and at once takes
@@ -105,19 +107,13 @@ private Q_SLOTS:
     void aWindowResizedAsItIsShownAgainKeepsItsOuterSize() {
         QWidget main;
         place(&main, 1500, 1200, 7965, 6400);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&main) > 5, kWaitMs);
+        showFramed(&main);
         for (const int width : {6480, 7965, 6400}) {
-            main.hide();
-            QTRY_COMPARE_WITH_TIMEOUT(titleBarHeight(&main), 0, kWaitMs);
+            hideUnframed(&main);
             main.show();
             setWindowWidth(&main, width);
-            QVERIFY(QTest::qWaitForWindowExposed(&main));
-            QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&main) > 5, kWaitMs);
-            const QRect twips(1500, 1200, width, 6400);
-            QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&main), pixelsOf(twips), kWaitMs);
-            QCOMPARE(twipsOf(&main), twips);
+            showFramed(&main);
+            expectFrameAt(&main, QRect(1500, 1200, width, 6400));
         }
     }
 
@@ -128,31 +124,26 @@ private Q_SLOTS:
         }
         QWidget main;
         place(&main, 1500, 1200, 6480, 6400);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QTRY_VERIFY_WITH_TIMEOUT(titleBarHeight(&main) > 5, kWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(frameOnScreen(&main), pixelsOf(QRect(1500, 1200, 6480, 6400)),
-                                  kWaitMs);
+        showFramed(&main);
+        expectFrameAt(&main, QRect(1500, 1200, 6480, 6400));
 
         // Another client asks the window manager to move the frame, as the
         // player's drag of the title bar has it moved. (A drag simulated with
         // pointer events is taken up by the window manager only now and then.)
         const QRect before = frameOnScreen(&main);
-        const QPoint movedTo(253, 187);
         QProcess mover;
         mover.start(xdotool, {QStringLiteral("windowmove"), QString::number(main.winId()),
-                              QString::number(movedTo.x()), QString::number(movedTo.y())});
+                              QStringLiteral("253"), QStringLiteral("187")});
         QVERIFY(mover.waitForFinished(kWaitMs));
         // Whether the frame or the client lands there depends on the gravity
         // the window manager was last given; either way the window has moved.
         QTRY_VERIFY_WITH_TIMEOUT(frameOnScreen(&main).topLeft() != before.topLeft(), kWaitMs);
         const QRect outer = frameOnScreen(&main);
-        QCOMPARE(twipsOf(&main),
-                 QRect(pixelsToTwips(outer.x()), pixelsToTwips(outer.y()), 6480, 6400));
+        const QRect mainPlace(pixelsToTwips(outer.x()), pixelsToTwips(outer.y()), 6480, 6400);
+        QCOMPARE(twipsOf(&main), mainPlace);
 
         // A dialog placed from the main window opens over where it is now.
         QWidget dialog;
-        const QRect mainPlace = twipsOf(&main);
         place(&dialog, mainPlace.x(), mainPlace.y(), 3660, 2040);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));

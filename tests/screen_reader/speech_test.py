@@ -1,44 +1,27 @@
 """Plays the game on a private desktop with Orca listening, and checks what
-Orca says after each step (see speech_steps.py).
+Orca says after each step (see speech_steps.py); prints, step by step,
+everything Orca said.
 
-    speech_test.py --driver PATH --program-dir DIR [--report FILE]
+    speech_test.py --driver PATH --program-dir DIR
 
-Without --report: the check; exit 0 when every step meets its expectation
-(steps in EXPECTED_TO_FAIL must still fail), 1 otherwise, 77 when this
-machine cannot run Orca. With --report: writes, step by step, everything
-Orca said, and checks nothing.
+Exit 0 when every step meets its expectation, 1 otherwise, 77 when this
+machine cannot run Orca.
 """
 
-import argparse
 import re
 import sys
-import time
 
 from play import Play
-from session import Session, Unavailable, conclude
-from speech_steps import EXPECTED_TO_FAIL, STEPS
+from session import run_check, speech
+from speech_steps import STEPS
 
-SKIPPED = 77
 # Orca has finished with a step once its log stays still this long.
 QUIET_SECONDS = 1.5
 
 
-def await_quiet(play, log, seconds):
-    """Pumps the game until Orca's log stays still, or the step's time is up."""
-    deadline = time.monotonic() + seconds
-    still_since = time.monotonic()
-    while time.monotonic() < deadline:
-        play.pump()
-        if log.read_new():
-            still_since = time.monotonic()
-        elif time.monotonic() - still_since >= QUIET_SECONDS:
-            return
-
-
 def verdict(step, spoken, facts):
     """None when Orca said what the step asks, else what was missing."""
-    heard = " | ".join(spoken)
-    if step.says and not re.search(step.says.format(**facts), heard):
+    if step.says and not re.search(step.says.format(**facts), " | ".join(spoken)):
         return "never said /%s/" % step.says.format(**facts)
     if step.once:
         pattern = step.once.format(**facts)
@@ -48,58 +31,34 @@ def verdict(step, spoken, facts):
     return None
 
 
-def play_steps(session, out):
+def play_steps(session):
     play = Play(session)
-    log = session.orca_log
     session.driver.do("start")
     problems = []
     for number, step in enumerate(STEPS, 1):
-        mark = log.mark()
+        print("%2d. %s" % (number, step.name))
+        session.orca_log.read_new()
+        mark = len(session.orca_log.lines)
         try:
             step.act(play)
         except (RuntimeError, TimeoutError) as error:
-            problems.append("%s: could not be played: %s" % (step.name, error))
-            print("%2d. %s\n    COULD NOT PLAY: %s" % (number, step.name, error), file=out)
-            break
-        await_quiet(play, log, step.seconds)
-        spoken = log.speech(mark)
+            print("    COULD NOT PLAY: %s" % error)
+            return problems + ["%s: could not be played: %s" % (step.name, error)]
+        session.orca_log.until_quiet(play.pump, QUIET_SECONDS, step.seconds)
+        heard = session.orca_log.lines[mark:]
+        spoken = speech(heard)
+        for text in spoken or ["(silence)"]:
+            print("    said: %s" % text)
+        print("    active window: %s" % session.xdotool("getactivewindow", "getwindowname"))
+        if any("Pruning event queue due to flood" in line for line in heard):
+            print("    ORCA PRUNED ITS EVENT QUEUE (flood)")
         missing = verdict(step, spoken, play.facts)
-        print("%2d. %s" % (number, step.name), file=out)
-        for text in spoken:
-            print("    said: %s" % text, file=out)
-        if not spoken:
-            print("    (silence)", file=out)
-        print("    active window: %s" % session.xdotool("getactivewindow", "getwindowname"),
-              file=out)
-        if log.flooded(mark):
-            print("    ORCA PRUNED ITS EVENT QUEUE (flood)", file=out)
-        expected_to_fail = step.name in EXPECTED_TO_FAIL
-        if missing and not expected_to_fail:
+        if missing:
             problems.append("%s: %s" % (step.name, missing))
-        elif not missing and expected_to_fail and (step.says or step.once):
-            problems.append("%s: passes now; take it off EXPECTED_TO_FAIL" % step.name)
         if step.says or step.once:
-            state = "FAIL" if missing else "pass"
-            print("    -> %s%s%s" % (state, " (expected to fail)" if expected_to_fail else "",
-                                    ": " + missing if missing else ""), file=out)
+            print("    -> %s" % ("FAIL: " + missing if missing else "pass"))
     return problems
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--driver", required=True)
-    parser.add_argument("--program-dir", required=True)
-    parser.add_argument("--report")
-    arguments = parser.parse_args()
-    out = open(arguments.report, "w", encoding="utf-8", buffering=1) if arguments.report else sys.stdout
-    try:
-        with Session(arguments.driver, arguments.program_dir) as session:
-            problems = play_steps(session, out)
-    except Unavailable as why:
-        print("SKIPPED: %s" % why)
-        return SKIPPED
-    return conclude(problems, out if arguments.report else None)
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_check(play_steps, with_orca=True))

@@ -3,6 +3,10 @@ the accessibility bus, Orca writing what it says to a log, and the game run by
 quenza-driver on xcb, all with their own HOME and XDG_RUNTIME_DIR and ended
 with the session. Also what both checks share: the driver, lines read from a
 helper or a log while the game keeps answering, and how a check ends.
+
+Run as a program, `session.py COMMAND...` runs COMMAND on a private Xvfb with
+openbox (DISPLAY set) and exits with its status, or with 77 when the desktop
+cannot start: the real-display tests start their X server this way.
 """
 
 import argparse
@@ -153,38 +157,7 @@ class Session:
         return Lines(child.stdout, child)
 
     def start(self):
-        self.root = tempfile.mkdtemp(prefix="quenza-screen-reader-")
-        home, runtime = os.path.join(self.root, "home"), os.path.join(self.root, "runtime")
-        os.mkdir(home, 0o700)
-        os.mkdir(runtime, 0o700)
-        self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": home,
-                    "XDG_RUNTIME_DIR": runtime, "LANG": "C.UTF-8",
-                    "XDG_CONFIG_HOME": os.path.join(home, ".config"),
-                    "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
-                    "XDG_CACHE_HOME": os.path.join(home, ".cache")}
-        for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
-            if name in os.environ:
-                self.env[name] = os.environ[name]
-
-        # The server picks a free display itself and writes its number down.
-        number_out, number_in = os.pipe()
-        self.spawn(["Xvfb", "-displayfd", str(number_in), "-nolisten", "tcp",
-                    "-screen", "0", "1024x768x24"], pass_fds=(number_in,))
-        os.close(number_in)
-        with os.fdopen(number_out, "rb") as numbers:
-            number = read_line(numbers, START_SECONDS)
-        if not number:
-            raise Unavailable("Xvfb did not start")
-        self.env["DISPLAY"] = ":" + number
-
-        # openbox runs its start-up command once it manages the screen, after
-        # its own messages; the pipe stays open while it runs.
-        manager = self.spawn(["openbox", "--startup", "echo ready"], stdout=subprocess.PIPE)
-        deadline = time.monotonic() + START_SECONDS
-        while read_line(manager.stdout, max(deadline - time.monotonic(), 0)) != "ready":
-            if time.monotonic() > deadline or manager.poll() is not None:
-                raise Unavailable("openbox did not start")
-
+        self.start_desktop()
         bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                          stdout=subprocess.PIPE)
         address = read_line(bus.stdout, START_SECONDS)
@@ -219,6 +192,39 @@ class Session:
         self.driver = Driver(self.spawn([self.arguments.driver, *game], stdin=subprocess.PIPE,
                                         stdout=subprocess.PIPE, QT_QPA_PLATFORM="xcb",
                                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+
+    def start_desktop(self):
+        self.root = tempfile.mkdtemp(prefix="quenza-screen-reader-")
+        home, runtime = os.path.join(self.root, "home"), os.path.join(self.root, "runtime")
+        os.mkdir(home, 0o700)
+        os.mkdir(runtime, 0o700)
+        self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": home,
+                    "XDG_RUNTIME_DIR": runtime, "LANG": "C.UTF-8",
+                    "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+                    "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
+                    "XDG_CACHE_HOME": os.path.join(home, ".cache")}
+        for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
+            if name in os.environ:
+                self.env[name] = os.environ[name]
+
+        # The server picks a free display itself and writes its number down.
+        number_out, number_in = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(number_in), "-nolisten", "tcp",
+                    "-screen", "0", "1024x768x24"], pass_fds=(number_in,))
+        os.close(number_in)
+        with os.fdopen(number_out, "rb") as numbers:
+            number = read_line(numbers, START_SECONDS)
+        if not number:
+            raise Unavailable("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + number
+
+        # openbox runs its start-up command once it manages the screen, after
+        # its own messages; the pipe stays open while it runs.
+        manager = self.spawn(["openbox", "--startup", "echo ready"], stdout=subprocess.PIPE)
+        deadline = time.monotonic() + START_SECONDS
+        while read_line(manager.stdout, max(deadline - time.monotonic(), 0)) != "ready":
+            if time.monotonic() > deadline or manager.poll() is not None:
+                raise Unavailable("openbox did not start")
 
     def xdotool(self, *args):
         """Runs xdotool on the session's display; its output, or None on failure."""
@@ -274,3 +280,25 @@ def run_check(check, with_orca):
     for problem in problems:
         print("FAILED: " + problem)
     return 1 if problems else 0
+
+
+def run_under_x(command):
+    """Runs command on a private Xvfb with openbox; its exit status, or 77."""
+    session = Session(None, with_orca=False)
+    try:
+        missing = [name for name in ("Xvfb", "openbox") if not shutil.which(name)]
+        if missing:
+            raise Unavailable("needs %s (scripts/install-deps.sh installs them)"
+                              % ", ".join(missing))
+        session.start_desktop()
+        return subprocess.run(command, env=dict(os.environ, DISPLAY=session.env["DISPLAY"])
+                              ).returncode
+    except Unavailable as why:
+        print("SKIPPED: %s" % why)
+        return SKIPPED
+    finally:
+        session.stop()
+
+
+if __name__ == "__main__":
+    sys.exit(run_under_x(sys.argv[1:]))

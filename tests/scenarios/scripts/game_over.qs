@@ -14,6 +14,7 @@ wait 5000
 expect Form1.segundo.text = "00"
 expect Form5.Label3.text = "1"
 expect Form5.Label4.text = "Has conseguido entrar en el ranking!!!"
+expect Form5.Label4.fontBold = true
 # The game time stays where it stopped while the dialog is open.
 wait 3000
 expect state.segundos_partida = 175

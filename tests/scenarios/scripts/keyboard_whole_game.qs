@@ -36,6 +36,10 @@ expect Form1.Label1(122).backColor = "0xFF8080"
 # Escape drops the line begun and its colours at once.
 keys Form1 Escape
 expect Form1.Label1(122).backColor = "0xFFC0C0"
+# The last cell of the grid is as good as any other.
+keys Form1 Down Down Right Right Right Right Right Right Right Right Right Space
+expect Form1.celda_inicio = 144
+keys Form1 Escape
 # The mouse takes over: the cursor goes away; the keys carry on from there,
 # the first one only showing the cursor again.
 move Form1.Label1(110)

@@ -58,6 +58,7 @@ TEST(RankingFormat, RefusesMalformedLines) {
              R"(95,8,"Play"er","Tema",#2002-05-17#)",  // stray quote, as the old game wrote it
              R"(95,8,"Player,"Tema",#2002-05-17#)",
              R"(95,8,"Player","Tema",#2001-02-29#)",
+             R"(95,8,"Player","Tema",#1900-02-29#)", // a century, not a leap year
              R"(95,8,"Player","Tema","#2002-05-17#")",
              R"(1,-40,7,"Player",#2002-05-17#)", // an evolution line
              R"(95,8,"P","T",#200:-05-17#)",
@@ -72,6 +73,8 @@ TEST(RankingFormat, RefusesMalformedLines) {
 TEST(RankingFormat, SkipsBlanksAroundFieldsButKeepsThemInsideQuotes) {
     EXPECT_EQ(parseTraditional(R"(12,8,"Player","Tema",#2000-12-31#)"),
               (TraditionalEntry{12, 8, "Player", "Tema", Date{2000, 12, 31}}));
+    EXPECT_EQ(parseTraditional(R"(12,8,"Player","Tema",#2004-02-29#)"),
+              (TraditionalEntry{12, 8, "Player", "Tema", Date{2004, 2, 29}}));
     EXPECT_EQ(parseTraditional(R"( 12,8,"Player","Tema",#2002-05-17#)"), trad(12, 8));
     EXPECT_EQ(parseTraditional(" 95 ,\t8, \"Player\" ,\"Tema\",  #2002-05-17# "), trad(95, 8));
     EXPECT_EQ(parseEvolution(R"(  3, -40,  7," Ana ",#2002-05-17#)"), evol(3, -40, 7, " Ana "));

@@ -49,6 +49,8 @@ def describe(path, node, parent):
     if parent is not None and parent.getRole() == pyatspi.ROLE_TABLE:
         table, index = parent.queryTable(), node.getIndexInParent()
         entry["cell"] = [table.getRowAtIndex(index), table.getColumnAtIndex(index)]
+        # Orca follows the keyboard cursor only onto cells that can take the focus.
+        entry["focusable"] = node.getState().contains(pyatspi.STATE_FOCUSABLE)
     return entry
 
 

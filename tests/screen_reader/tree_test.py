@@ -55,11 +55,12 @@ def grid_table(nodes):
     if not grid:
         return False, "no 12 x 12 table; tables: %s" % (
             ["%s %sx%s" % (t["name"], t.get("rows"), t.get("columns")) for t in tables] or "none")
-    places = {tuple(n["cell"]) for n in nodes
-              if n["path"].startswith(grid[0]["path"] + ".") and n.get("cell")}
-    if len(places) != 144:
-        return False, "the 12 x 12 table has %d cells with a row and column" % len(places)
-    return True, "a 12 x 12 table named %r, every cell with its row and column" % grid[0]["name"]
+    cells = [n for n in nodes if n["path"].startswith(grid[0]["path"] + ".") and n.get("cell")]
+    if len({tuple(n["cell"]) for n in cells}) != 144:
+        return False, "the 12 x 12 table has %d cells with a row and column" % len(cells)
+    if not all(n["focusable"] for n in cells):
+        return False, "some cells of the table cannot take the focus"
+    return True, "a 12 x 12 table named %r, every cell placed and focusable" % grid[0]["name"]
 
 
 def hidden_words(play, nodes):

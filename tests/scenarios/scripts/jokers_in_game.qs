@@ -25,6 +25,8 @@ expect Form1.Frame1.text = "Palabras encontradas"
 expect Form1.resultado(0).visible = false
 expect Form1.resultado(4).visible = true
 expect Form1.mostrar3.enabled = true
+# Its stock spent, Mostrar stays off once its time is over.
+expect Form1.mostrar.enabled = false
 
 # Mostrar3: the first letters of the words still hidden, for 60 seconds.
 click Form1.mostrar3

@@ -150,6 +150,8 @@ STEPS = [
          says=r"(?i)comodín ganado"),
     Step("Enter continues: the next level is spoken", lambda play: level_running(play, "Return"),
          says=r"(?i)(?=.*nivel 2)(?=.*palabras)"),
+    Step("key 1 presses Mostrar: the words it shows are read", lambda play: play.press("1"),
+         says=r"(?i)comodín mostrar: las palabras son \w+"),
     Step("the last five seconds: one warning", last_seconds,
          once=r"(?i)(5|cinco) segundos"),
     Step("time runs out: the game-over window, spoken once",

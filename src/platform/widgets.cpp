@@ -19,17 +19,9 @@ Label::Label(QWidget* parent) : QLabel(parent) {
     setMouseTracking(true);
 }
 
-namespace {
-const char* const kKeyboardLink = "quenzaKeyboardLink";
-}
-
 void Label::makeKeyboardLink() {
-    setProperty(kKeyboardLink, true);
+    keyboardLink_ = true;
     setFocusPolicy(Qt::StrongFocus);
-}
-
-bool Label::isKeyboardLink() const {
-    return property(kKeyboardLink).toBool();
 }
 
 void Label::keyPressEvent(QKeyEvent* event) {
@@ -41,16 +33,6 @@ void Label::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLabel::keyPressEvent(event);
-}
-
-void Label::focusInEvent(QFocusEvent* event) {
-    QLabel::focusInEvent(event);
-    update();
-}
-
-void Label::focusOutEvent(QFocusEvent* event) {
-    QLabel::focusOutEvent(event);
-    update();
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

@@ -5,7 +5,6 @@
 #include <QWidget>
 #include <utility>
 
-class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
@@ -37,7 +36,7 @@ public:
     // A label that acts as a link: Tab reaches it, Enter or Space clicks it,
     // a focus frame shows where the keyboard is, and readers call it a link.
     void makeKeyboardLink();
-    bool isKeyboardLink() const;
+    bool isKeyboardLink() const { return keyboardLink_; }
 
 Q_SIGNALS:
     void clicked();
@@ -52,8 +51,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     // A picture is drawn afresh at the label's new size, so it stays sharp.
     void resizeEvent(QResizeEvent* event) override;
     // A picture given only its id (showPictureWhenSeen) is drawn when the
@@ -67,6 +64,7 @@ private:
     void paintCaption(QPaintEvent* event);
 
     ClickTracker tracker_;
+    bool keyboardLink_ = false;
 };
 
 // A window's client area, the background its mouse handlers listen on: it

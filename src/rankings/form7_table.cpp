@@ -188,6 +188,7 @@ void RankingTable::fill(const RankingRows& rows) {
 }
 
 void RankingTable::describeRows(const RankingRows& rows) {
+    const auto order = columnsLeftToRight();
     for (int row = 0; row < kShownEntries; ++row) {
         const RankingRow& texts = rows[static_cast<std::size_t>(row)];
         const std::array<const std::string*, kColumns> shown{&texts.posicion, &texts.nombre,
@@ -198,7 +199,7 @@ void RankingTable::describeRows(const RankingRows& rows) {
                                        [](const auto* text) { return *text == "-"; });
         const QString place = QStringLiteral("Puesto %1").arg(row + 1);
         QStringList parts;
-        for (Column column : columnsLeftToRight()) {
+        for (Column column : order) {
             if (column >= Columna3) {
                 parts.append(header(column)->text() + u' ' +
                              QString::fromStdString(*shown[static_cast<std::size_t>(column)]));
